@@ -1,0 +1,54 @@
+// Opening, reading and closing an INI input.
+#include "backends/ini/ini_backend.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+#include "backends/ini/ini_parser.h"
+#include "backends/ini/line_reader.h"
+#include "cli/fatal_error.h"
+#include "cli/run.h"
+
+namespace inipick {
+
+void ini_openfile(run& r) {
+  const char* name = r.settings.file_name;
+  if (name == nullptr) fail("No configuration file name specified");
+  if (std::string_view(name) == "-") {
+    r.input = {STDIN_FILENO, true};
+    return;
+  }
+  int fd = -1;
+  do {
+    fd = ::open(name, O_RDONLY | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) fail_errno(std::string("Opening the input file ") + name);
+  r.input = {fd, false};
+}
+
+void ini_readfile(run& r) {
+  line_reader reader(r.input.fd);
+  ini_parser parser(r);
+  while (const auto line = reader.read_trimmed_line()) {
+    if (!parser.parse_line(*line)) return;
+  }
+  if (reader.failed()) {
+    fail_errno(std::string("Error reading input file ") + r.settings.file_name, reader.error());
+  }
+  parser.finish();
+}
+
+void ini_closefile(run& r) {
+  if (r.input.fd < 0) return;
+  const int fd = r.input.fd;
+  const bool is_stdin = r.input.is_stdin;
+  r.input = {};
+  if (!is_stdin && ::close(fd) != 0 && errno != EINTR) {
+    fail_errno("Could not close the config file");
+  }
+}
+
+}  // namespace inipick

@@ -1,0 +1,140 @@
+// Line classification and the INI rules. Names and values stay views into
+// the line until var_store keeps them; only a continued value is copied.
+#include "backends/ini/ini_parser.h"
+
+#include <cstring>
+#include <new>
+
+#include "cli/fatal_error.h"
+#include "cli/run.h"
+#include "vars/section_list.h"
+#include "vars/var_store.h"
+
+namespace inipick {
+namespace {
+
+std::string whole_line(const text_line& line) { return {line.text, line.size}; }
+
+}  // namespace
+
+ini_parser::ini_parser(run& r)
+    : run_(r),
+      in_section_(!r.settings.section || r.settings.section->empty() || r.settings.override) {}
+
+std::size_t ini_parser::skip_space(const text_line& line, std::size_t i) const noexcept {
+  while (i < line.size && is_space_(line.text[i])) ++i;
+  return i;
+}
+
+std::size_t ini_parser::trim_end(const char* text, std::size_t size) const noexcept {
+  while (size > 0 && is_space_(text[size - 1])) --size;
+  return size;
+}
+
+bool ini_parser::parse_line(text_line line) {
+  if (continuation_) {
+    continuation_line(line);
+    return true;
+  }
+  const std::size_t start = skip_space(line, 0);
+  if (start == line.size) return true;  // blank
+  switch (line.text[start]) {
+    case '#':
+    case ';': return true;
+    case '[': return section_header(line, start);
+    default: variable_line(line, start); return true;
+  }
+}
+
+bool ini_parser::section_header(text_line line, std::size_t bracket) {
+  const std::size_t first = skip_space(line, bracket + 1);
+  const char* close = nullptr;
+  if (first < line.size) {
+    close =
+        static_cast<const char*>(std::memchr(line.text + first + 1, ']', line.size - first - 1));
+  }
+  if (close == nullptr || skip_space(line, close - line.text + 1) != line.size) {
+    fail("Invalid group line: " + whole_line(line));
+  }
+  const auto name_end = static_cast<std::size_t>(close - line.text);
+  const std::string_view name(line.text + first, trim_end(line.text + first, name_end - first));
+
+  settings& s = run_.settings;
+  if (!s.section) {
+    if (seen_var_ && !s.query_sections) return false;
+    try {
+      s.section.emplace(name);
+    } catch (const std::bad_alloc&) {
+      fail("Out of memory for the group name");
+    }
+  }
+  try {
+    current_section_.emplace(name);
+  } catch (const std::bad_alloc&) {
+    fail_out_of_memory("Out of memory for the group name");
+  }
+  section_list_add(run_, *current_section_);
+  in_section_ = *current_section_ == *s.section;
+  return true;
+}
+
+void ini_parser::variable_line(text_line line, std::size_t start) {
+  std::size_t i = start + 1;
+  while (i < line.size && line.text[i] != '=' && !is_space_(line.text[i])) ++i;
+  const std::size_t name_end = i;
+  i = skip_space(line, i);
+  if (i == line.size || line.text[i] != '=') fail("No value on line: " + whole_line(line));
+  const std::size_t value_start = skip_space(line, i + 1);
+
+  line.text[name_end] = '\0';  // the line is valid: the name can end in place
+  const std::string_view name(line.text + start, name_end - start);
+  char* value = line.text + value_start;
+  const std::size_t value_size = line.size - value_start;
+
+  if (value_size > 0 && value[value_size - 1] == '\\') {
+    try {
+      pending_name_.assign(name);
+    } catch (const std::bad_alloc&) {
+      fail_out_of_memory("Out of memory for the variable name");
+    }
+    try {
+      pending_value_.assign(value, value_size - 1);
+    } catch (const std::bad_alloc&) {
+      fail_out_of_memory("Out of memory for the variable value");
+    }
+    continuation_ = true;
+    return;
+  }
+  complete(name, value, value_size);
+}
+
+void ini_parser::continuation_line(text_line line) {
+  try {
+    pending_value_.append(line.text, line.size);
+  } catch (const std::bad_alloc&) {
+    fail_out_of_memory("Out of memory for the variable value");
+  }
+  if (!pending_value_.empty() && pending_value_.back() == '\\') {
+    pending_value_.pop_back();
+    return;
+  }
+  complete(pending_name_, pending_value_.data(), pending_value_.size());
+}
+
+// value[size] may be overwritten: the trimmed value is ended in place.
+void ini_parser::complete(std::string_view name, char* value, std::size_t size) {
+  continuation_ = false;
+  if (!in_section_) return;
+  size = trim_end(value, size);
+  value[size] = '\0';
+  const std::optional<std::string_view> section =
+      current_section_ ? std::optional<std::string_view>(*current_section_) : std::nullopt;
+  var_store(run_, section, zstring_view(name.data(), name.size()), zstring_view(value, size));
+  seen_var_ = true;
+}
+
+void ini_parser::finish() const {
+  if (continuation_) fail("Invalid input file - continuation at the last line");
+}
+
+}  // namespace inipick

@@ -1,0 +1,88 @@
+// Start-up, the single place where failures are reported, and making sure
+// the output reached the system.
+#include "cli/entry.h"
+
+#include <langinfo.h>
+#include <stdio_ext.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <string_view>
+#include <vector>
+
+#include "cli/fatal_error.h"
+#include "cli/run.h"
+
+namespace inipick {
+namespace {
+
+constexpr std::size_t output_buffer_size = 64 * 1024;
+
+void report(std::FILE* err, const char* name, const fatal_error& e) {
+  if (*e.what() == '\0') return;
+  std::fprintf(err, "%s: %s\n", name, e.what());
+}
+
+// Output that did not reach the system is a failure. As with any careful
+// Unix tool, a closed standard output only matters if something was
+// written to it.
+void close_output(std::FILE* out) {
+  const bool pending = __fpending(out) != 0;
+  const bool had_error = std::ferror(out) != 0;
+  errno = 0;
+  const bool flush_failed = std::fflush(out) != 0;
+  int error = errno;
+  const bool close_failed = std::fclose(out) != 0;
+  if (!flush_failed) error = errno;
+  if (had_error || flush_failed || (close_failed && (pending || error != EBADF))) {
+    fail_errno("Error writing to standard output", error != 0 ? error : EIO);
+  }
+}
+
+}  // namespace
+
+const char* program_name(const char* argv0) noexcept {
+  if (argv0 == nullptr || *argv0 == '\0') return "inipick";
+  const char* slash = std::strrchr(argv0, '/');
+  return slash != nullptr ? slash + 1 : argv0;
+}
+
+bool codeset_is_utf8(const char* codeset) noexcept {
+  if (codeset == nullptr) return false;
+  const std::string_view name(codeset);
+  return name == "UTF-8" || name == "UTF8" || name == "utf-8" || name == "utf8";
+}
+
+int entry(int argc, char* argv[]) {
+  std::setlocale(LC_ALL, "");
+  if (isatty(STDOUT_FILENO) == 0) {
+    std::setvbuf(stdout, nullptr, _IOFBF, output_buffer_size);
+  }
+  const char* name = program_name(argc > 0 ? argv[0] : nullptr);
+  int status = 0;
+  try {
+    run r(stdout, stderr);
+    r.settings.utf8_locale = codeset_is_utf8(nl_langinfo(CODESET));
+    backend_select(r, "ini");
+    // getopt names the program by argv[0]: give it the same name as ours.
+    std::vector<char*> words(argv, argv + argc);
+    if (words.empty()) words.push_back(nullptr);
+    words[0] = const_cast<char*>(name);
+    words.push_back(nullptr);
+    status = run_sequence(r, argc > 0 ? argc : 1, words.data());
+    close_output(stdout);
+  } catch (const fatal_error& e) {
+    report(stderr, name, e);
+    status = e.status();
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "%s: Could not allocate memory: %s\n", name, std::strerror(ENOMEM));
+    status = 1;
+  }
+  return status;
+}
+
+}  // namespace inipick

@@ -1,0 +1,72 @@
+// Version line, usage text, backend list and the feature table.
+#include "cli/info_queries.h"
+
+#include <array>
+
+#include "cli/backend.h"
+#include "cli/fatal_error.h"
+#include "cli/run.h"
+#include "cli/usage.h"
+#include "cli/version.h"
+
+namespace inipick {
+namespace {
+
+struct feature {
+  std::string_view name;
+  std::string_view version;
+};
+
+constexpr std::array<feature, 3> feature_table = {{
+    {"BASE", program_version},
+    {"REGEX", "1.0"},
+    {"REGEX_IMPL_C_PCRE2", "10.49"},
+}};
+
+void put(std::FILE* out, std::string_view text) { std::fwrite(text.data(), 1, text.size(), out); }
+
+}  // namespace
+
+void answer_info_requests(run& r, const info_requests& asked) {
+  if (asked.version) {
+    put(r.out, "inipick ");
+    put(r.out, program_version);
+    put(r.out, "\n");
+  }
+  if (asked.usage) put(r.out, usage_text);
+  if (asked.backends) {
+    put(r.out, "Supported backends:");
+    for (const backend& b : backend_table) {
+      put(r.out, " ");
+      put(r.out, b.name);
+    }
+    put(r.out, "\n");
+  }
+}
+
+int answer_feature_query(run& r) {
+  const settings& s = r.settings;
+  if (s.query_features) {
+    const char* separator = "";
+    for (const feature& f : feature_table) {
+      put(r.out, separator);
+      put(r.out, f.name);
+      put(r.out, "=");
+      put(r.out, f.version);
+      separator = " ";
+    }
+    put(r.out, "\n");
+    return 0;
+  }
+  if (s.args.size() != 1) fail("A single feature name expected");
+  for (const feature& f : feature_table) {
+    if (f.name == s.args[0]) {
+      put(r.out, f.version);
+      put(r.out, "\n");
+      return 0;
+    }
+  }
+  return 1;
+}
+
+}  // namespace inipick

@@ -1,0 +1,29 @@
+// Everything one run of the program owns, from the command line to the
+// printed result. Production makes one per process; tests make many.
+#pragma once
+
+#include <cstdio>
+
+#include "backends/ini/ini_input.h"
+#include "cli/backend.h"
+#include "cli/settings.h"
+#include "vars/pattern.h"
+#include "vars/section_list.h"
+#include "vars/var_table.h"
+
+namespace inipick {
+
+struct run {
+  run(std::FILE* out_stream, std::FILE* err_stream) : out(out_stream), err(err_stream) {}
+
+  inipick::settings settings;
+  const backend* selected_backend = &backend_table[0];
+  ini_input input;
+  var_table vars;
+  section_list sections;
+  match_data_cache match_data;
+  std::FILE* out;  // results, section names, answers to queries
+  std::FILE* err;  // messages
+};
+
+}  // namespace inipick

@@ -1,0 +1,17 @@
+// Quoting for the Bourne shell, so that output can be eval'ed.
+#pragma once
+
+#include <cstdio>
+#include <string_view>
+
+namespace inipick {
+
+// Writes text between single quotes; each run of single quotes inside it is
+// written as '"<the quotes>"'.
+void shell_quote(std::FILE* out, std::string_view text);
+
+// A name that the shell reads as one plain word: ASCII letters, digits and
+// _ . , : + @ % / = - only.
+bool shell_safe_name(std::string_view name) noexcept;
+
+}  // namespace inipick

@@ -1,0 +1,4 @@
+// inipick: print variables of INI files for shell scripts.
+#include "cli/entry.h"
+
+int main(int argc, char* argv[]) { return inipick::entry(argc, argv); }

@@ -1,0 +1,80 @@
+// PCRE2 behind pattern_compile and pattern_match.
+#include "vars/pattern.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include <pcre2.h>
+
+#include <string>
+#include <type_traits>
+
+#include "cli/fatal_error.h"
+
+static_assert(std::is_same_v<pcre2_code_8, pcre2_real_code_8>);
+static_assert(std::is_same_v<pcre2_match_data_8, pcre2_real_match_data_8>);
+
+namespace inipick {
+namespace {
+
+// PCRE2 cuts longer texts to fit.
+constexpr std::size_t error_text_size = 256;
+
+std::string pcre2_error_text(int code) {
+  PCRE2_UCHAR8 buffer[error_text_size];
+  if (pcre2_get_error_message_8(code, buffer, sizeof buffer) < 0 && buffer[0] == '\0') {
+    return "unknown error " + std::to_string(code);
+  }
+  return reinterpret_cast<const char*>(buffer);
+}
+
+}  // namespace
+
+void pattern_code_deleter::operator()(pcre2_real_code_8* code) const noexcept {
+  pcre2_code_free_8(code);
+}
+
+void match_data_deleter::operator()(pcre2_real_match_data_8* data) const noexcept {
+  pcre2_match_data_free_8(data);
+}
+
+pcre2_real_match_data_8* match_data_cache::get() {
+  if (!data_) data_.reset(pcre2_match_data_create_8(1, nullptr));
+  return data_.get();
+}
+
+pcre2_real_match_data_8* match_data_cache::replace_for(const pcre2_real_code_8* code) {
+  data_.reset();
+  data_.reset(pcre2_match_data_create_from_pattern_8(code, nullptr));
+  return data_.get();
+}
+
+std::size_t match_data_cache::pairs() const noexcept {
+  return data_ ? pcre2_get_ovector_count_8(data_.get()) : 0;
+}
+
+void pattern_compile(const char* text, compiled_pattern& slot, const char* label, bool utf) {
+  int error_code = 0;
+  PCRE2_SIZE error_offset = 0;
+  pcre2_code_8* code = pcre2_compile_8(reinterpret_cast<PCRE2_SPTR8>(text), PCRE2_ZERO_TERMINATED,
+                                       utf ? PCRE2_UTF : 0, &error_code, &error_offset, nullptr);
+  if (code == nullptr) {
+    fail(std::string("Invalid match ") + label + ": " + pcre2_error_text(error_code));
+  }
+  slot.reset(code);
+}
+
+bool pattern_match(match_data_cache& cache, const compiled_pattern& pattern,
+                   std::string_view subject, const char* pattern_text) {
+  auto match = [&](pcre2_match_data_8* data) {
+    return pcre2_match_8(pattern.get(), reinterpret_cast<PCRE2_SPTR8>(subject.data()),
+                         subject.size(), 0, 0, data, nullptr);
+  };
+  int result = match(cache.get());
+  // 0 means a match whose groups did not fit the block: enlarge it for good.
+  if (result == 0) result = match(cache.replace_for(pattern.get()));
+  if (result > 0) return true;
+  if (result == PCRE2_ERROR_NOMATCH) return false;
+  fail("Could not match '" + std::string(subject) + "' against the '" + pattern_text +
+       "' pattern: " + pcre2_error_text(result));
+}
+
+}  // namespace inipick

@@ -1,0 +1,47 @@
+// Regular expressions for -x: the program's only contact with PCRE2.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "vars/zstring_view.h"
+
+// PCRE2's own 8-bit types; only pattern.cc sees their definitions.
+struct pcre2_real_code_8;
+struct pcre2_real_match_data_8;
+
+namespace inipick {
+
+struct pattern_code_deleter {
+  void operator()(pcre2_real_code_8* code) const noexcept;
+};
+struct match_data_deleter {
+  void operator()(pcre2_real_match_data_8* data) const noexcept;
+};
+
+using compiled_pattern = std::unique_ptr<pcre2_real_code_8, pattern_code_deleter>;
+
+// One match data block shared by every match of a run. It starts with room
+// for a single offset pair, enough for a yes/no answer, and is replaced by a
+// larger one only when a pattern's capturing groups need it.
+class match_data_cache {
+ public:
+  [[nodiscard]] pcre2_real_match_data_8* get();
+  pcre2_real_match_data_8* replace_for(const pcre2_real_code_8* code);
+  [[nodiscard]] std::size_t pairs() const noexcept;
+
+ private:
+  std::unique_ptr<pcre2_real_match_data_8, match_data_deleter> data_;
+};
+
+// Compiles text into slot, in UTF mode when utf is set. Fails with
+// "Invalid match <label>: <PCRE2's text>".
+void pattern_compile(const char* text, compiled_pattern& slot, const char* label, bool utf);
+
+// Searches subject for pattern (unanchored). Fails with "Could not match
+// '<subject>' against the '<pattern_text>' pattern: <PCRE2's text>" on any
+// matching error, an invalid UTF-8 subject in UTF mode included.
+bool pattern_match(match_data_cache& cache, const compiled_pattern& pattern,
+                   std::string_view subject, const char* pattern_text);
+
+}  // namespace inipick

@@ -1,0 +1,44 @@
+// Remembering and printing section names for -q sections.
+#include "vars/section_list.h"
+
+#include <cstdio>
+#include <new>
+
+#include "cli/fatal_error.h"
+#include "cli/run.h"
+
+namespace inipick {
+
+bool section_list::add(std::string_view name) {
+  const std::size_t hash = name_index::hash_of(name);
+  if (index_.find(name, hash, [this](std::size_t i) -> std::string_view { return names_[i]; }) !=
+      name_index::npos) {
+    return false;
+  }
+  try {
+    if (names_.size() == names_.capacity()) names_.reserve(2 * names_.capacity() + 1);
+  } catch (const std::bad_alloc&) {
+    fail_out_of_memory("Out of memory for the section names list");
+  }
+  try {
+    names_.emplace_back(name);
+  } catch (const std::bad_alloc&) {
+    fail_out_of_memory("Out of memory for the new section name");
+  }
+  try {
+    index_.insert(hash, names_.size() - 1);
+  } catch (const std::bad_alloc&) {
+    names_.pop_back();  // never keep a name the index cannot find
+    fail_out_of_memory("Out of memory for the section names list");
+  }
+  return true;
+}
+
+void section_list_add(run& r, std::string_view name) {
+  if (!r.settings.query_sections) return;
+  if (!r.sections.add(name)) return;
+  std::fwrite(name.data(), 1, name.size(), r.out);
+  std::putc('\n', r.out);
+}
+
+}  // namespace inipick

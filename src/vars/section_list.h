@@ -1,0 +1,33 @@
+// The distinct section names of the input, printed by -q sections the first
+// time each is read.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "vars/name_index.h"
+
+namespace inipick {
+
+class section_list {
+ public:
+  // Records name; true when it was not recorded before. Fails with "Out of
+  // memory for the section names list" or "... for the new section name".
+  bool add(std::string_view name);
+
+  [[nodiscard]] const std::vector<std::string>& names() const noexcept { return names_; }
+
+ private:
+  std::vector<std::string> names_;  // in order of first appearance
+  name_index index_;
+};
+
+struct run;
+
+// Called for every section header read. With -q sections, prints a name
+// followed by a line feed the first time it is offered; otherwise does
+// nothing.
+void section_list_add(run& r, std::string_view name);
+
+}  // namespace inipick
