@@ -20,7 +20,7 @@
 namespace inipick {
 namespace {
 
-constexpr std::size_t output_buffer_size = 64 * 1024;
+constexpr std::size_t output_buffer_size = std::size_t{64} * 1024;
 
 void report(std::FILE* err, const char* name, const fatal_error& e) {
   if (*e.what() == '\0') return;

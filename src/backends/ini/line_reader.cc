@@ -10,7 +10,7 @@
 namespace inipick {
 namespace {
 
-constexpr std::size_t block_size = 128 * 1024;
+constexpr std::size_t block_size = std::size_t{128} * 1024;
 
 }  // namespace
 
