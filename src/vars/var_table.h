@@ -3,10 +3,10 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "vars/name_index.h"
 
@@ -27,10 +27,10 @@ class var_table {
   void insert_or_replace(std::optional<std::string_view> section, std::string_view name,
                          std::string_view value, bool display);
 
-  [[nodiscard]] const std::vector<var_entry>& entries() const noexcept { return entries_; }
+  [[nodiscard]] const std::deque<var_entry>& entries() const noexcept { return entries_; }
 
  private:
-  std::vector<var_entry> entries_;
+  std::deque<var_entry> entries_;  // a deque: growing never moves an entry
   name_index index_;
 };
 
