@@ -1,11 +1,22 @@
 // Insert-or-replace through a hash index, keeping first-stored order.
 #include "vars/var_table.h"
 
+#include <algorithm>
+#include <cstring>
 #include <new>
 
 #include "cli/fatal_error.h"
 
 namespace inipick {
+namespace {
+
+// Growing first means a later push_back cannot fail halfway.
+template <typename Vector>
+void make_room_for_one(Vector& v) {
+  if (v.size() == v.capacity()) v.reserve(2 * v.size() + 16);
+}
+
+}  // namespace
 
 void var_table::insert_or_replace(std::optional<std::string_view> section, std::string_view name,
                                   std::string_view value, bool display) {
@@ -13,29 +24,57 @@ void var_table::insert_or_replace(std::optional<std::string_view> section, std::
     const std::size_t hash = name_index::hash_of(name);
     const std::size_t found = index_.find(
         name, hash, [this](std::size_t i) -> std::string_view { return entries_[i].name; });
+    const std::optional<std::string_view> kept_section =
+        section ? std::optional(keep_section(*section)) : std::nullopt;
     if (found != name_index::npos) {
       var_entry& e = entries_[found];
-      e.value.assign(value);
-      if (section) {
-        e.section_name.emplace(*section);
-      } else {
-        e.section_name.reset();
-      }
+      e.value = keep_value(value_rooms_[found], value);
+      e.section_name = kept_section;
       e.display = display;
       return;
     }
-    var_entry e{std::string(name), std::string(value),
-                section ? std::optional<std::string>(*section) : std::nullopt, display};
-    entries_.push_back(std::move(e));
-    try {
-      index_.insert(hash, entries_.size() - 1);
-    } catch (...) {
-      entries_.pop_back();  // never keep an entry the index cannot find
-      throw;
-    }
+    make_room_for_one(entries_);
+    make_room_for_one(value_rooms_);
+    const std::string_view kept_name = strings_.copy(name);
+    value_room room{nullptr, 0};
+    const std::string_view kept_value = keep_value(room, value);
+    index_.insert(hash, entries_.size());
+    entries_.push_back({kept_name, kept_value, kept_section, display});
+    value_rooms_.push_back(room);
   } catch (const std::bad_alloc&) {
     fail_out_of_memory("Could not allocate memory for the variables' values");
   }
+}
+
+// A redefinition reuses the room of the value it replaces; a longer one
+// gets at least twice the room, so a name defined over and over cannot make
+// the table grow without bound.
+std::string_view var_table::keep_value(value_room& room, std::string_view value) {
+  if (value.size() > room.size) {
+    const std::size_t bigger =
+        room.size == 0 ? value.size() : std::max(value.size(), 2 * room.size);
+    room = {strings_.allocate(bigger), bigger};
+  }
+  if (!value.empty()) std::memcpy(room.data, value.data(), value.size());
+  return {room.data, value.size()};
+}
+
+std::string_view var_table::keep_section(std::string_view section) {
+  if (last_section_ < sections_.size() && sections_[last_section_] == section) {
+    return sections_[last_section_];
+  }
+  const std::size_t hash = name_index::hash_of(section);
+  std::size_t found =
+      section_index_.find(section, hash, [this](std::size_t i) { return sections_[i]; });
+  if (found == name_index::npos) {
+    make_room_for_one(sections_);
+    const std::string_view kept = strings_.copy(section);
+    section_index_.insert(hash, sections_.size());
+    found = sections_.size();
+    sections_.push_back(kept);
+  }
+  last_section_ = found;
+  return sections_[found];
 }
 
 }  // namespace inipick
