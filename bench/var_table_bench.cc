@@ -1,0 +1,60 @@
+// The variable table: inserting distinct names must cost the same per name
+// at a million names as at a thousand, and replacing must not depend on
+// the table's size.
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "vars/var_table.h"
+
+namespace {
+
+std::vector<std::string> make_names(std::size_t count) {
+  std::vector<std::string> names;
+  names.reserve(count);
+  char text[32];
+  for (std::size_t i = 0; i < count; ++i) {
+    std::snprintf(text, sizeof text, "wide-%07zu", (i * 7919) % count);
+    names.emplace_back(text);
+  }
+  return names;
+}
+
+void BM_InsertDistinct(benchmark::State& state) {
+  const std::vector<std::string> names = make_names(static_cast<std::size_t>(state.range(0)));
+  const std::optional<std::string_view> section("wide");
+  for (auto _ : state) {
+    inipick::var_table table;
+    for (const std::string& name : names) table.insert_or_replace(section, name, "value", true);
+    benchmark::DoNotOptimize(table);
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * names.size()));
+}
+
+// Every name defined again: the lookup path, in a table of range(0) names.
+void BM_ReplaceExisting(benchmark::State& state) {
+  const std::vector<std::string> names = make_names(static_cast<std::size_t>(state.range(0)));
+  const std::optional<std::string_view> section("wide");
+  inipick::var_table table;
+  for (const std::string& name : names) table.insert_or_replace(section, name, "value", true);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    table.insert_or_replace(section, names[i], "other value", true);
+    if (++i == names.size()) i = 0;
+  }
+  benchmark::DoNotOptimize(table);
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
+}
+
+}  // namespace
+
+BENCHMARK(BM_InsertDistinct)
+    ->RangeMultiplier(10)
+    ->Range(1000, 1000000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceExisting)->RangeMultiplier(100)->Range(100, 1000000);
