@@ -22,6 +22,13 @@ if ! pkg-config --exists libpcre2-8 2>/dev/null; then need+=(libpcre2-dev); fi
 if [ "$mode" = test ]; then
   [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
   [ -f /usr/include/gmock/gmock.h ] || need+=(libgmock-dev)
+  # The packaging tests: manual page lint and rendering, the .deb's
+  # dependencies (dpkg-shlibdeps), the loader example under dash.
+  command -v groff >/dev/null || need+=(groff-base)
+  command -v man >/dev/null || need+=(man-db)
+  command -v mandoc >/dev/null || need+=(mandoc)
+  command -v dpkg-shlibdeps >/dev/null || need+=(dpkg-dev)
+  command -v dash >/dev/null || need+=(dash)
 fi
 if [ ${#need[@]} -gt 0 ]; then
   if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null; then

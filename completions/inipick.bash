@@ -108,8 +108,11 @@ _inipick_optarg() {
       ;;
     s)
       _inipick_readable "$_inipick_file" || return
+      local list
       local -a sections
-      mapfile -t sections < <(inipick -f "$_inipick_file" -q sections </dev/null 2>/dev/null)
+      # A file with an error gives no answers, as it does for names.
+      list=$(inipick -f "$_inipick_file" -q sections </dev/null 2>/dev/null) || return
+      mapfile -t sections <<<"$list"
       _inipick_add "$prefix" "$lead" "${sections[@]}"
       ;;
   esac
@@ -173,7 +176,7 @@ _inipick() {
     return
   fi
 
-  if ((!done_opts)) && [[ $cur == -* && $cur != -- ]]; then
+  if ((!done_opts)) && [[ $cur == -* ]]; then
     # An option argument that begins in this word, as in -sdb or -Sf.
     for ((j = 1; j < ${#cur}; j++)); do
       case ${cur:j:1} in
