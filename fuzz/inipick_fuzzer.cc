@@ -1,0 +1,514 @@
+// A libFuzzer target: arbitrary bytes become the INI input of one of a
+// handful of command lines, and what must hold for any input is checked.
+//
+// Input layout: byte 0 picks the command line, bit 0 of byte 1 the UTF-8
+// locale and bit 1 standard input instead of a named file. A command line
+// that takes a pattern from the input takes it from the bytes up to the
+// first line feed (at most 32 of them). The rest is the INI text.
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <langinfo.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <clocale>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/entry.h"
+#include "cli/fatal_error.h"
+#include "cli/run.h"
+
+namespace {
+
+// Stands for the pattern taken from the input, wherever a word may be.
+const char* const input_pattern = "<pattern from the input>";
+constexpr std::size_t max_pattern_size = 32;
+
+enum class shape { listing, sections, silent };
+
+// How this command line's result must relate to its partner's on the same
+// input.
+enum class relation {
+  none,
+  same_result,         // same status and message, same entries once unquoted
+  same_if_this_works,  // when this run succeeds, the partner prints the same entries
+  check_of,            // this is -c: status 0 exactly when the partner prints a line
+};
+
+struct command {
+  std::vector<const char*> words;  // after "-f FILE"
+  shape kind = shape::listing;
+  bool names = false;   // lines are PREFIX NAME POSTFIX "=" VALUE
+  bool quoted = false;  // -S
+  std::string_view prefix;
+  std::string_view postfix;
+  std::size_t max_lines = SIZE_MAX;
+  const char* name_glob = nullptr;   // every printed name matches it
+  const char* value_glob = nullptr;  // no printed value fails it
+  std::vector<const char*> partner;  // printed without -S
+  relation rel = relation::none;
+};
+
+// GCC warns about members left to their defaults even when the initializer
+// names the members it sets; leaving them out is the point here.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+const std::vector<command>& commands() {
+  static const std::vector<command> table = {
+      {.words = {"-s", "db", "host", "port"},
+       .names = true,
+       .max_lines = 2,
+       .name_glob = "[hp]o[sr]t"},
+      {.words = {"-l", "-S", "-p", "P_", "-s", "db"},
+       .names = true,
+       .quoted = true,
+       .prefix = "P_",
+       .partner = {"-l", "-p", "P_", "-s", "db"},
+       .rel = relation::same_result},
+      {.words = {"-L", "-O", "-s", "s", "-m", "*a*", "*"},
+       .names = true,
+       .value_glob = "*a*",
+       .partner = {"-l", "-O", "-s", "s", "-m", "*a*"},
+       .rel = relation::same_result},
+      {.words = {"-x", "-L", "-s", "s", "-m", "b", "^a.*"},
+       .names = true,
+       .name_glob = "a*",
+       .value_glob = "*b*",
+       .partner = {"-L", "-s", "s", "-m", "*b*", "a*"},
+       .rel = relation::same_if_this_works},
+      {.words = {"-q", "sections"}, .kind = shape::sections},
+      // No section: the first header's is taken, or reading stops there.
+      {.words = {"-l"}, .names = true, .partner = {"-L", "*"}, .rel = relation::same_result},
+      {.words = {"-c", "-s", "db", "host"},
+       .kind = shape::silent,
+       .partner = {"-s", "db", "host"},
+       .rel = relation::check_of},
+      {.words = {"-l", "-s", ""}, .names = true},
+      {.words = {"-S", "-N", "-p", "X_", "-P", "_Y", "-s", "db", "host"},
+       .names = true,
+       .quoted = true,
+       .prefix = "X_",
+       .postfix = "_Y",
+       .max_lines = 1,
+       .name_glob = "host",
+       .partner = {"-N", "-p", "X_", "-P", "_Y", "-s", "db", "host"},
+       .rel = relation::same_result},
+      {.words = {"-n", "-s", "s", "a"}, .max_lines = 1},
+      {.words = {"-l", "-O", "-s", "db", "-x", "-m", "[0-9]"},
+       .names = true,
+       .value_glob = "*[0-9]*"},
+      {.words = {"-l", "-S"},
+       .names = true,
+       .quoted = true,
+       .partner = {"-l"},
+       .rel = relation::same_result},
+      {.words = {"-S", "-s", "s", "a"}, .quoted = true, .max_lines = 1},
+      {.words = {"-L", "-s", "s", "--", input_pattern}, .names = true, .name_glob = input_pattern},
+      {.words = {"-x", "-L", "-s", "s", "--", input_pattern}, .names = true},
+      {.words = {"-x", "-l", "-s", "s", "-m", input_pattern}, .names = true},
+  };
+  return table;
+}
+#pragma GCC diagnostic pop
+
+bool takes_pattern(const command& c) {
+  return std::find(c.words.begin(), c.words.end(), input_pattern) != c.words.end();
+}
+
+struct outcome {
+  int status = 0;
+  bool failed = false;
+  std::string message;
+  std::string out;
+  std::string command_line;
+};
+
+// Bytes that a terminal would hide or act on are shown as \xNN.
+void print_escaped(std::string_view text) {
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte < 0x20 && c != '\n') || byte >= 0x7f || c == '\\') {
+      std::fprintf(stderr, "\\x%02x", byte);
+    } else {
+      std::fputc(c, stderr);
+    }
+  }
+}
+
+void dump(const char* label, const outcome& o) {
+  std::fprintf(stderr, "%s: ", label);
+  print_escaped(o.command_line);
+  std::fprintf(stderr, "\nstatus %d%s", o.status, o.failed ? ", failed: " : "");
+  print_escaped(o.message);
+  std::fprintf(stderr, "\noutput (%zu bytes):\n", o.out.size());
+  print_escaped(o.out);
+}
+
+[[noreturn]] void broken(const char* what, const outcome& o, const outcome* partner = nullptr) {
+  std::fprintf(stderr, "inipick_fuzzer: %s\n", what);
+  dump("run", o);
+  if (partner != nullptr) dump("partner run", *partner);
+  std::abort();
+}
+
+void expect(bool ok, const char* what, const outcome& o, const outcome* partner = nullptr) {
+  if (!ok) broken(what, o, partner);
+}
+
+// The memory file that holds the INI text of the current input.
+int input_fd() {
+  static const int fd = [] {
+    const int made = memfd_create("inipick-fuzz", MFD_CLOEXEC);
+    if (made < 0) {
+      std::perror("memfd_create");
+      std::abort();
+    }
+    return made;
+  }();
+  return fd;
+}
+
+void load_input(std::string_view text) {
+  const int fd = input_fd();
+  if (ftruncate(fd, 0) != 0) std::abort();
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = pwrite(fd, text.data() + done, text.size() - done, static_cast<off_t>(done));
+    if (n <= 0) std::abort();
+    done += static_cast<std::size_t>(n);
+  }
+}
+
+// Standard input shares the memory file's offset: rewind it before each run.
+void rewind_stdin() {
+  static const bool attached = dup2(input_fd(), STDIN_FILENO) == STDIN_FILENO;
+  if (!attached || lseek(STDIN_FILENO, 0, SEEK_SET) != 0) std::abort();
+}
+
+// Switches only when the wanted locale differs from the current one.
+bool use_locale(bool utf8) {
+  static int current = -1;
+  if (current != int{utf8}) {
+    if (!utf8 || std::setlocale(LC_ALL, "C.UTF-8") == nullptr) std::setlocale(LC_ALL, "C");
+    current = int{utf8};
+  }
+  return inipick::codeset_is_utf8(nl_langinfo(CODESET));
+}
+
+std::FILE* null_stream() {
+  static std::FILE* const stream = std::fopen("/dev/null", "w");
+  if (stream == nullptr) std::abort();
+  return stream;
+}
+
+outcome invoke(const std::vector<const char*>& words, const std::string& pattern, bool from_stdin,
+               bool utf8) {
+  std::vector<std::string> args = {"inipick", "-f"};
+  args.push_back(from_stdin ? "-" : "/proc/self/fd/" + std::to_string(input_fd()));
+  for (const char* w : words) args.emplace_back(w == input_pattern ? pattern : w);
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  if (from_stdin) rewind_stdin();
+
+  char* buffer = nullptr;
+  std::size_t size = 0;
+  std::FILE* out = open_memstream(&buffer, &size);
+  if (out == nullptr) std::abort();
+  outcome o;
+  for (std::size_t i = 1; i < args.size(); ++i) o.command_line += (i > 1 ? " " : "") + args[i];
+  {
+    inipick::run r(out, null_stream());
+    r.settings.utf8_locale = utf8;
+    try {
+      o.status = inipick::run_sequence(r, static_cast<int>(args.size()), argv.data());
+    } catch (const inipick::fatal_error& e) {
+      o.failed = true;
+      o.status = e.status();
+      o.message = e.what();
+    }
+    // A failed run ends the process, which closes the file; here it must.
+    if (r.input.fd >= 0 && !r.input.is_stdin) close(r.input.fd);
+  }
+  std::fclose(out);
+  o.out.assign(buffer, size);
+  std::free(buffer);
+  return o;
+}
+
+bool is_space(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte < 0x80 && std::isspace(byte) != 0;
+}
+
+std::size_t skip_space(std::string_view s, std::size_t i) {
+  while (i < s.size() && is_space(s[i])) ++i;
+  return i;
+}
+
+bool is_invalid_header(std::string_view line) {
+  const std::size_t bracket = skip_space(line, 0);
+  if (bracket == line.size() || line[bracket] != '[') return false;  // not a header at all
+  const std::size_t first = skip_space(line, bracket + 1);
+  if (first == line.size()) return true;
+  const std::size_t close = line.find(']', first + 1);
+  return close == std::string_view::npos || skip_space(line, close + 1) != line.size();
+}
+
+bool is_invalid_variable(std::string_view line) {
+  const std::size_t start = skip_space(line, 0);
+  if (start == line.size() || std::strchr("#;[", line[start]) != nullptr) return false;
+  std::size_t i = start + 1;
+  while (i < line.size() && line[i] != '=' && !is_space(line[i])) ++i;
+  i = skip_space(line, i);
+  return i == line.size() || line[i] != '=';
+}
+
+bool contains(std::string_view haystack, std::string_view needle) {
+  return haystack.find(needle) != std::string_view::npos;
+}
+
+void check_failure(const command& c, const outcome& o, std::string_view ini) {
+  expect(o.status == 1, "a failure with a status other than 1", o);
+  expect(c.kind == shape::sections || o.out.empty(), "a failed run printed a result", o);
+  const std::string_view m = o.message;
+  const bool regex =
+      std::find(c.words.begin(), c.words.end(), std::string_view("-x")) != c.words.end();
+  constexpr std::string_view group = "Invalid group line: ";
+  constexpr std::string_view no_value = "No value on line: ";
+  if (m.starts_with(group)) {
+    const std::string_view line = m.substr(group.size());
+    expect(contains(ini, line) && !contains(line, "\n"), "the quoted line is not an input line", o);
+    expect(is_invalid_header(line), "a valid line was called an invalid header", o);
+  } else if (m.starts_with(no_value)) {
+    const std::string_view line = m.substr(no_value.size());
+    expect(contains(ini, line) && !contains(line, "\n"), "the quoted line is not an input line", o);
+    expect(is_invalid_variable(line), "a valid line was called a line without a value", o);
+  } else if (m == "Invalid input file - continuation at the last line") {
+    expect(contains(ini, "\\"), "a continuation without a backslash", o);
+  } else if (m.starts_with("Could not match '")) {
+    expect(regex, "a matching error without -x", o);
+  } else if (m.starts_with("Invalid match ")) {
+    expect(regex && takes_pattern(c), "a fixed pattern was rejected", o);
+  } else {
+    broken("an unexpected message", o);
+  }
+}
+
+struct entry {
+  std::string name;
+  std::string value;
+  bool operator==(const entry&) const = default;
+};
+
+// Reads one shell word as -S writes it: '...' pieces, with runs of single
+// quotes between double quotes, ending in a single-quoted piece.
+std::optional<std::string> unquote(std::string_view& s) {
+  if (s.empty() || s.front() != '\'') return std::nullopt;
+  std::string word;
+  char last = 0;
+  while (!s.empty() && (s.front() == '\'' || s.front() == '"')) {
+    last = s.front();
+    const std::size_t close = s.find(last, 1);
+    if (close == std::string_view::npos) return std::nullopt;
+    const std::string_view inside = s.substr(1, close - 1);
+    if (last == '"' && (inside.empty() || inside.find_first_not_of('\'') != inside.npos)) {
+      return std::nullopt;  // nothing but single quotes may travel in double quotes
+    }
+    word.append(inside);
+    s.remove_prefix(close + 1);
+  }
+  if (last != '\'') return std::nullopt;
+  return word;
+}
+
+// Bytes that mean something to the shell outside quotes.
+bool shell_special(std::string_view word) {
+  return std::any_of(word.begin(), word.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7f || std::strchr(" \"'\\$`;&|<>()*?[]#~{}!^", c) != nullptr;
+  });
+}
+
+std::optional<entry> parse_line(const command& c, bool quoted, std::string_view line) {
+  entry e;
+  if (c.names) {
+    if (!line.starts_with(c.prefix)) return std::nullopt;
+    line.remove_prefix(c.prefix.size());
+    if (quoted && line.starts_with('\'')) {
+      const std::optional<std::string> name = unquote(line);
+      if (!name || !line.starts_with(c.postfix)) return std::nullopt;
+      e.name = *name;
+      line.remove_prefix(c.postfix.size());
+    } else {
+      // A name holds "=" at most as its first byte.
+      const std::size_t eq = line.find('=', 1);
+      if (eq == std::string_view::npos) return std::nullopt;
+      const std::string_view raw = line.substr(0, eq);
+      if (!raw.ends_with(c.postfix)) return std::nullopt;
+      e.name = raw.substr(0, raw.size() - c.postfix.size());
+      if (quoted && shell_special(e.name)) return std::nullopt;
+      line.remove_prefix(eq);
+    }
+    if (!line.starts_with('=')) return std::nullopt;
+    line.remove_prefix(1);
+  }
+  if (quoted) {
+    const std::optional<std::string> value = unquote(line);
+    if (!value || !line.empty()) return std::nullopt;
+    e.value = *value;
+  } else {
+    e.value = line;
+  }
+  return e;
+}
+
+std::vector<entry> parse_listing(const command& c, bool quoted, const outcome& o) {
+  expect(o.out.empty() || o.out.back() == '\n', "the output does not end with a line feed", o);
+  std::vector<entry> entries;
+  std::string_view rest = o.out;
+  while (!rest.empty()) {
+    const std::size_t lf = rest.find('\n');
+    const std::optional<entry> e = parse_line(c, quoted, rest.substr(0, lf));
+    expect(e.has_value(), "an output line that does not parse back", o);
+    entries.push_back(*e);
+    rest.remove_prefix(lf + 1);
+  }
+  return entries;
+}
+
+void check_entries(const command& c, const std::vector<entry>& entries, const std::string& pattern,
+                   const outcome& o) {
+  expect(entries.size() <= c.max_lines, "more lines than names asked for", o);
+  const char* name_glob = c.name_glob == input_pattern ? pattern.c_str() : c.name_glob;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const entry& e = entries[i];
+    const std::string_view v = e.value;
+    expect(!contains(v, std::string_view("\0", 1)), "a NUL byte in a value", o);
+    expect(v.empty() || !is_space(v.back()), "a value ends in whitespace", o);
+    if (c.value_glob != nullptr) {
+      expect(fnmatch(c.value_glob, e.value.c_str(), 0) != FNM_NOMATCH, "a value fails -m", o);
+    }
+    if (!c.names) continue;
+    const std::string_view n = e.name;
+    expect(!n.empty(), "an empty name", o);
+    expect(std::none_of(n.begin(), n.end(), [](char ch) { return ch == '\0' || is_space(ch); }),
+           "whitespace or NUL in a name", o);
+    expect(n.find('=', 1) == n.npos, "a name holds \"=\" after its first byte", o);
+    expect(i == 0 || entries[i - 1].name < e.name, "names not sorted or not unique", o);
+    if (name_glob != nullptr) {
+      expect(fnmatch(name_glob, e.name.c_str(), 0) == 0, "a name that was not asked for", o);
+    }
+  }
+}
+
+// Whether name stands in the input between "[" and "]", whitespace aside.
+bool is_header_name(std::string_view ini, std::string_view name) {
+  for (std::size_t at = ini.find(name); at != ini.npos; at = ini.find(name, at + 1)) {
+    std::size_t before = at;
+    while (before > 0 && is_space(ini[before - 1])) --before;
+    const std::size_t after = skip_space(ini, at + name.size());
+    if (before > 0 && ini[before - 1] == '[' && after < ini.size() && ini[after] == ']')
+      return true;
+  }
+  return false;
+}
+
+void check_sections(const outcome& o, std::string_view ini) {
+  expect(o.out.empty() || o.out.back() == '\n', "the output does not end with a line feed", o);
+  std::vector<std::string_view> names;
+  std::string_view rest = o.out;
+  while (!rest.empty()) {
+    const std::size_t lf = rest.find('\n');
+    const std::string_view name = rest.substr(0, lf);
+    expect(!name.empty() && !is_space(name.front()) && !is_space(name.back()),
+           "a section name empty or not trimmed", o);
+    expect(!contains(name, std::string_view("\0", 1)), "a NUL byte in a section name", o);
+    expect(is_header_name(ini, name), "a section name that no header holds", o);
+    names.push_back(name);
+    rest.remove_prefix(lf + 1);
+  }
+  expect(names.size() <= static_cast<std::size_t>(std::count(ini.begin(), ini.end(), '[')),
+         "more sections than headers", o);
+  std::sort(names.begin(), names.end());
+  expect(std::adjacent_find(names.begin(), names.end()) == names.end(), "a section listed twice",
+         o);
+}
+
+void check_partner(const command& c, const outcome& o, const outcome& p, const std::string& pattern,
+                   std::string_view ini) {
+  if (c.rel == relation::none) return;
+  const command raw = [&c] {
+    command r = c;
+    r.words = c.partner;
+    r.quoted = false;
+    r.kind = shape::listing;
+    return r;
+  }();
+  if (!p.failed) {
+    check_entries(raw, parse_listing(raw, false, p), pattern, p);
+  } else {
+    check_failure(raw, p, ini);
+  }
+  if (c.rel == relation::same_if_this_works) {
+    if (o.failed) return;
+    expect(!p.failed, "the partner run failed where this one did not", o, &p);
+  } else {
+    expect(o.failed == p.failed && o.message == p.message, "the partner run ended otherwise", o,
+           &p);
+  }
+  if (o.failed) return;
+  if (c.rel == relation::check_of) {
+    expect(o.status == (p.out.empty() ? 1 : 0), "-c disagrees with the listing", o, &p);
+    return;
+  }
+  expect(o.status == p.status, "the partner run ended otherwise", o, &p);
+  expect(parse_listing(c, c.quoted, o) == parse_listing(raw, false, p),
+         "the partner run printed other entries", o, &p);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 2) return 0;
+  const command& c = commands()[data[0] % commands().size()];
+  const bool utf8 = use_locale((data[1] & 1) != 0);
+  const bool from_stdin = (data[1] & 2) != 0;
+  std::string_view ini(reinterpret_cast<const char*>(data) + 2, size - 2);
+  std::string pattern;
+  if (takes_pattern(c)) {
+    const std::size_t lf = ini.find('\n');
+    const std::string_view head = ini.substr(0, std::min(lf, max_pattern_size));
+    pattern.assign(head.substr(0, head.find('\0')));
+    ini.remove_prefix(lf <= max_pattern_size ? lf + 1 : head.size());
+    // Many stars make glob matching exponential in the C library, not here.
+    if (std::count(pattern.begin(), pattern.end(), '*') > 3) return 0;
+  }
+  load_input(ini);
+
+  const outcome o = invoke(c.words, pattern, from_stdin, utf8);
+  if (o.failed) {
+    check_failure(c, o, ini);
+  } else {
+    expect(o.status == 0 || (o.status == 1 && c.kind == shape::silent), "an unexpected status", o);
+    switch (c.kind) {
+      case shape::listing: check_entries(c, parse_listing(c, c.quoted, o), pattern, o); break;
+      case shape::sections: check_sections(o, ini); break;
+      case shape::silent: expect(o.out.empty(), "-c printed something", o); break;
+    }
+  }
+  if (c.rel != relation::none) {
+    check_partner(c, o, invoke(c.partner, pattern, from_stdin, utf8), pattern, ini);
+  }
+  return 0;
+}
