@@ -139,6 +139,7 @@ median_seconds() {
   local n=$1 warmup=1
   shift
   [ "$n" -ge 20 ] && warmup=5
+  [ "$n" -eq 1 ] && warmup=0
   if [ "$timer" = hyperfine ]; then
     local cmd
     cmd=$(printf '%q ' "$@")
