@@ -17,6 +17,10 @@
 #   --runs N                timed runs per command on big inputs (default 5)
 #   --small-runs N          timed runs per command on small inputs (default 200)
 #   --timer hyperfine|own   default: hyperfine when installed
+#   --cpu                   compare CPU time (user + system) instead of wall
+#                           time, with the own timer: on a machine shared
+#                           with other work, wall times mostly measure the
+#                           other work
 #   --binary PATH --generator PATH
 #                           use these builds instead of building a Release
 #                           binary into --build-dir (default build-bench-release)
@@ -42,6 +46,7 @@ generator=
 build_dir=$root/build-bench-release
 workdir=
 strict=0
+metric=wall
 
 die() {
   echo "run.sh: $*" >&2
@@ -57,6 +62,7 @@ while [ $# -gt 0 ]; do
   case "$opt" in
     --full) opt_big=1000000000; shift; continue ;;
     --strict) strict=1; shift; continue ;;
+    --cpu) metric=cpu; shift; continue ;;
   esac
   [ $# -ge 2 ] || die "$opt needs a value"
   val=$2
@@ -78,6 +84,8 @@ while [ $# -gt 0 ]; do
   esac
 done
 
+[ "$metric" = wall ] || [ "$timer" != hyperfine ] || die "--cpu needs the own timer"
+[ "$metric" = wall ] || timer=own
 case "$timer" in
   '') if command -v hyperfine >/dev/null; then timer=hyperfine; else timer=own; fi ;;
   hyperfine) command -v hyperfine >/dev/null || die "hyperfine is not installed" ;;
@@ -134,7 +142,8 @@ generate long-line long --bytes "$opt_long" "$workdir/long.ini"
 app_ini=$root/examples/app.ini
 
 # --- measuring ---------------------------------------------------------------
-# median_seconds RUNS COMMAND...: the median wall time, output discarded.
+# median_seconds RUNS COMMAND...: the median wall (or CPU) time, output
+# discarded.
 median_seconds() {
   local n=$1 warmup=1
   shift
@@ -151,13 +160,16 @@ median_seconds() {
     # The command name may hold commas; the figures are the last 7 fields.
     awk -F, 'NR == 2 { printf "%.4f\n", $(NF - 4) }' "$workdir/timing.csv"
   else
-    "$generator" measure --runs "$n" --warmup "$warmup" -- "$@" | awk '{ printf "%.4f\n", $1 }'
+    local field=1
+    [ "$metric" = cpu ] && field=2
+    "$generator" measure --runs "$n" --warmup "$warmup" -- "$@" |
+      awk -v f="$field" '{ printf "%.4f\n", $f }'
   fi
 }
 
 # peak_kib COMMAND...: the peak resident set of one run, in KiB.
 peak_kib() {
-  "$generator" measure --runs 1 --warmup 0 -- "$@" | cut -d' ' -f2
+  "$generator" measure --runs 1 --warmup 0 -- "$@" | cut -d' ' -f3
 }
 
 # calc EXPRESSION [name=value...]: floating-point arithmetic, 3 decimals.
@@ -232,7 +244,7 @@ ram=$(awk '/^MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo 2>/dev
 timer_name=$timer
 [ "$timer" = hyperfine ] && timer_name=$(hyperfine --version)
 echo "inipick benchmark, $(date -u +%Y-%m-%d): $(nproc) cores, ${cpu:-unknown CPU}, ${ram:-unknown RAM}"
-echo "timer: $timer_name; medians of $runs runs (big inputs) and $small_runs runs (small inputs)"
+echo "timer: $timer_name, $metric time; medians of $runs runs (big inputs) and $small_runs runs (small inputs)"
 echo "big file: $(mb "$big_bytes") MB, $big_lines lines, $big_sections sections," \
   "$big_continued continuation lines; tenth: $(mb "$tenth_bytes") MB"
 echo

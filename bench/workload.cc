@@ -31,7 +31,8 @@ constexpr const char* usage_text =
     "       inipick_workload long-line --bytes N FILE\n"
     "       inipick_workload measure [--runs N] [--warmup N] -- COMMAND [ARG...]\n"
     "The generators print what they wrote as name=value lines; measure prints\n"
-    "the median wall time in seconds and the largest peak RSS in KiB.\n";
+    "the median wall time and the median CPU time (user and system) in\n"
+    "seconds, and the largest peak RSS in KiB.\n";
 
 [[noreturn]] void die(const std::string& message) {
   std::fprintf(stderr, "inipick_workload: %s\n", message.c_str());
@@ -244,6 +245,7 @@ void write_long_line(std::uint64_t line_bytes, const std::string& path) {
 
 struct run_result {
   double seconds;
+  double cpu_seconds;
   long max_rss_kib;
 };
 
@@ -268,23 +270,28 @@ run_result run_once(char* const* argv) {
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
     die(std::string(argv[0]) + " failed (status " + std::to_string(status) + ")");
   }
-  return {took.count(), usage.ru_maxrss};
+  const auto cpu = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+  return {took.count(), cpu(usage.ru_utime) + cpu(usage.ru_stime), usage.ru_maxrss};
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t mid = values.size() / 2;
+  return values.size() % 2 == 1 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
 void measure(int runs, int warmup, char* const* argv) {
   for (int i = 0; i < warmup; ++i) run_once(argv);
-  std::vector<double> seconds;
+  std::vector<double> wall;
+  std::vector<double> cpu;
   long max_rss = 0;
   for (int i = 0; i < runs; ++i) {
     const run_result r = run_once(argv);
-    seconds.push_back(r.seconds);
+    wall.push_back(r.seconds);
+    cpu.push_back(r.cpu_seconds);
     max_rss = std::max(max_rss, r.max_rss_kib);
   }
-  std::sort(seconds.begin(), seconds.end());
-  const std::size_t mid = seconds.size() / 2;
-  const double median =
-      seconds.size() % 2 == 1 ? seconds[mid] : (seconds[mid - 1] + seconds[mid]) / 2;
-  std::printf("%.6f %ld\n", median, max_rss);
+  std::printf("%.6f %.6f %ld\n", median(wall), median(cpu), max_rss);
 }
 
 std::uint64_t parse_count(const char* text, const char* flag) {
