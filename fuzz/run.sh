@@ -15,7 +15,7 @@ case "$seconds" in
   '' | *[!0-9]*) echo "usage: fuzz/run.sh [SECONDS]" >&2; exit 2 ;;
 esac
 
-build=build-fuzz
+build="build-fuzz"
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S fuzz -B "$build" -DCMAKE_CXX_COMPILER="${CXX:-clang++}" >/dev/null
 fi
