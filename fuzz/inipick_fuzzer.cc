@@ -237,8 +237,6 @@ outcome invoke(const std::vector<const char*>& words, const std::string& pattern
       o.status = e.status();
       o.message = e.what();
     }
-    // A failed run ends the process, which closes the file; here it must.
-    if (r.input.fd >= 0 && !r.input.is_stdin) close(r.input.fd);
   }
   std::fclose(out);
   o.out.assign(buffer, size);

@@ -2,6 +2,8 @@
 // printed result. Production makes one per process; tests make many.
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "backends/ini/ini_input.h"
@@ -15,6 +17,12 @@ namespace inipick {
 
 struct run {
   run(std::FILE* out_stream, std::FILE* err_stream) : out(out_stream), err(err_stream) {}
+  run(const run&) = delete;
+  run& operator=(const run&) = delete;
+  // A run that failed while reading still holds its input open.
+  ~run() {
+    if (input.fd >= 0 && !input.is_stdin) ::close(input.fd);
+  }
 
   inipick::settings settings;
   const backend* selected_backend = &backend_table[0];

@@ -24,7 +24,7 @@ using lines = std::vector<std::string>;
 // Reads text as the whole input. -l keeps every variable offered.
 void read_ini(test_run& t, std::string_view text) {
   const unique_fd fd = memory_file(text);
-  t.r.input = {fd.get(), false};
+  t.r.input = {::dup(fd.get()), false};  // the run closes its own
   t.r.settings.file_name = "test.ini";
   t.r.settings.list_all = true;
   ini_readfile(t.r);
