@@ -116,8 +116,8 @@ fi
 mkdir -p "$workdir"
 cleanup() {
   rm -f "$workdir"/big.ini "$workdir"/tenth.ini "$workdir"/wide.ini "$workdir"/wide-small.ini \
-    "$workdir"/sections.ini "$workdir"/long.ini "$workdir"/out.txt "$workdir"/timing.csv \
-    "$workdir"/timer.log
+    "$workdir"/sections.ini "$workdir"/long.ini "$workdir"/generated.txt \
+    "$workdir"/timing.csv "$workdir"/timer.log
   if [ "$made_workdir" = 1 ]; then rmdir "$workdir" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
@@ -127,9 +127,10 @@ trap cleanup EXIT
 generate() {
   local kind=$1 prefix=$2 name value
   shift 2
+  "$generator" "$kind" "$@" >"$workdir/generated.txt" || die "the generator failed: $kind $*"
   while IFS='=' read -r name value; do
     printf -v "${prefix}_${name}" '%s' "$value"
-  done < <("$generator" "$kind" "$@")
+  done <"$workdir/generated.txt"
 }
 
 echo "Generating workloads in $workdir ..." >&2
