@@ -2,6 +2,7 @@
 #include "vars/name_index.h"
 
 #include <functional>
+#include <new>
 #include <utility>
 
 namespace inipick {
@@ -11,22 +12,27 @@ std::size_t name_index::hash_of(std::string_view name) noexcept {
 }
 
 void name_index::insert(std::size_t hash, std::size_t position) {
-  if (2 * (used_ + 1) > slots_.size()) {
-    std::vector<slot> bigger(slots_.empty() ? 16 : 2 * slots_.size());
-    std::swap(slots_, bigger);
-    for (const slot& s : bigger) {
-      if (s.position != empty) place(s.hash, s.position);
+  if (position >= UINT32_MAX) throw std::bad_alloc();
+  if (2 * (used_ + 1) > size_) {
+    const std::size_t bigger = size_ == 0 ? 16 : 2 * size_;
+    std::unique_ptr<slot, free_delete> old(
+        static_cast<slot*>(std::calloc(bigger, sizeof(slot))));
+    if (!old) throw std::bad_alloc();
+    std::swap(old, slots_);
+    const std::size_t old_size = std::exchange(size_, bigger);
+    for (std::size_t i = 0; i < old_size; ++i) {
+      if (old.get()[i].position_plus_one != 0) place(old.get()[i]);
     }
   }
-  place(hash, position);
+  place({tag_of(hash), static_cast<std::uint32_t>(position + 1)});
   ++used_;
 }
 
-void name_index::place(std::size_t hash, std::size_t position) noexcept {
-  const std::size_t mask = slots_.size() - 1;
-  std::size_t i = hash & mask;
-  while (slots_[i].position != empty) i = (i + 1) & mask;
-  slots_[i] = {hash, position};
+void name_index::place(slot s) noexcept {
+  const std::size_t mask = size_ - 1;
+  std::size_t i = s.tag & mask;
+  while (slots_.get()[i].position_plus_one != 0) i = (i + 1) & mask;
+  slots_.get()[i] = s;
 }
 
 }  // namespace inipick

@@ -21,7 +21,7 @@ bool section_list::add(std::string_view name) {
     fail_out_of_memory("Out of memory for the section names list");
   }
   try {
-    names_.emplace_back(name);
+    names_.push_back(strings_.copy(name));
   } catch (const std::bad_alloc&) {
     fail_out_of_memory("Out of memory for the new section name");
   }
@@ -37,8 +37,8 @@ bool section_list::add(std::string_view name) {
 void section_list_add(run& r, std::string_view name) {
   if (!r.settings.query_sections) return;
   if (!r.sections.add(name)) return;
-  std::fwrite(name.data(), 1, name.size(), r.out);
-  std::putc('\n', r.out);
+  fwrite_unlocked(name.data(), 1, name.size(), r.out);
+  putc_unlocked('\n', r.out);
 }
 
 }  // namespace inipick

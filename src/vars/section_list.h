@@ -2,11 +2,11 @@
 // time each is read.
 #pragma once
 
-#include <string>
 #include <string_view>
 #include <vector>
 
 #include "vars/name_index.h"
+#include "vars/string_arena.h"
 
 namespace inipick {
 
@@ -16,11 +16,12 @@ class section_list {
   // memory for the section names list" or "... for the new section name".
   bool add(std::string_view name);
 
-  [[nodiscard]] const std::vector<std::string>& names() const noexcept { return names_; }
+  [[nodiscard]] const std::vector<std::string_view>& names() const noexcept { return names_; }
 
  private:
-  std::vector<std::string> names_;  // in order of first appearance
+  std::vector<std::string_view> names_;  // in order of first appearance
   name_index index_;
+  string_arena strings_;
 };
 
 struct run;

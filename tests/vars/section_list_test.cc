@@ -12,7 +12,7 @@
 namespace inipick {
 namespace {
 
-using names = std::vector<std::string>;
+using names = std::vector<std::string_view>;
 
 TEST(SectionList, FirstAppearanceOrderAndByteExactRepeats) {
   test::test_run t;

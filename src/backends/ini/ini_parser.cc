@@ -21,8 +21,9 @@ ini_parser::ini_parser(run& r)
     : run_(r),
       in_section_(!r.settings.section || r.settings.section->empty() || r.settings.override) {}
 
+// The NUL at the end of every line stops the scan.
 std::size_t ini_parser::skip_space(const text_line& line, std::size_t i) const noexcept {
-  while (i < line.size && is_space_(line.text[i])) ++i;
+  while (is_space_(line.text[i])) ++i;
   return i;
 }
 
@@ -69,7 +70,11 @@ bool ini_parser::section_header(text_line line, std::size_t bracket) {
     }
   }
   try {
-    current_section_.emplace(name);
+    if (current_section_) {
+      current_section_->assign(name);  // keeps its capacity
+    } else {
+      current_section_.emplace(name);
+    }
   } catch (const std::bad_alloc&) {
     fail_out_of_memory("Out of memory for the group name");
   }
@@ -80,7 +85,7 @@ bool ini_parser::section_header(text_line line, std::size_t bracket) {
 
 void ini_parser::variable_line(text_line line, std::size_t start) {
   std::size_t i = start + 1;
-  while (i < line.size && line.text[i] != '=' && !is_space_(line.text[i])) ++i;
+  while (!is_space_.ends_name(line.text[i])) ++i;
   const std::size_t name_end = i;
   i = skip_space(line, i);
   if (i == line.size || line.text[i] != '=') fail("No value on line: " + whole_line(line));

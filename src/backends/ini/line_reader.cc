@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 namespace inipick {
 namespace {
@@ -16,41 +15,35 @@ constexpr std::size_t block_size = std::size_t{128} * 1024;
 
 line_reader::line_reader(int fd) : fd_(fd) {}
 
-std::optional<text_line> line_reader::read_trimmed_line() {
+std::optional<text_line> line_reader::read_more() {
   for (;;) {
-    char* base = buffer_.get();
-    if (scanned_ < end_) {
-      if (auto* lf = static_cast<char*>(std::memchr(base + scanned_, '\n', end_ - scanned_))) {
-        const auto end = static_cast<std::size_t>(lf - base);
-        return take(end, end + 1);
-      }
-      scanned_ = end_;
-    }
     if (at_eof_) {
       if (begin_ == end_) return std::nullopt;
       return take(end_, end_);  // a last line without a line feed
     }
-    if (!fill()) {
-      if (error_ != 0) return std::nullopt;
+    if (!fill() && error_ != 0) return std::nullopt;
+    char* base = buffer_.get();
+    if (auto* lf = static_cast<char*>(std::memchr(base + scanned_, '\n', end_ - scanned_))) {
+      const auto end = static_cast<std::size_t>(lf - base);
+      return take(end, end + 1);
     }
+    scanned_ = end_;
   }
 }
 
-text_line line_reader::take(std::size_t end, std::size_t next) {
-  char* line = buffer_.get() + begin_;
-  std::size_t size = end - begin_;
-  begin_ = scanned_ = next;
-  while (size > 0 && (line[size - 1] == '\r' || line[size - 1] == '\n')) --size;
-  line[size] = '\0';
-  if (const void* nul = std::memchr(line, '\0', size)) size = static_cast<const char*>(nul) - line;
-  if (at_start_) {
-    at_start_ = false;
-    if (size >= 3 && std::memcmp(line, "\xEF\xBB\xBF", 3) == 0) {
-      line += 3;
-      size -= 3;
-    }
+text_line line_reader::skip_byte_order_mark(text_line line) {
+  at_start_ = false;
+  if (line.size >= 3 && std::memcmp(line.text, "\xEF\xBB\xBF", 3) == 0) {
+    line.text += 3;
+    line.size -= 3;
   }
-  return {line, size};
+  return line;
+}
+
+void line_reader::find_nul(std::size_t from) {
+  const void* nul = std::memchr(buffer_.get() + from, '\0', end_ - from);
+  nul_ = nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - buffer_.get())
+                        : none;
 }
 
 bool line_reader::fill() {
@@ -58,6 +51,7 @@ bool line_reader::fill() {
     std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
     end_ -= begin_;
     scanned_ -= begin_;
+    if (nul_ != none) nul_ -= begin_;
     begin_ = 0;
   }
   // One byte stays free for the NUL that ends the last line.
@@ -77,7 +71,9 @@ bool line_reader::fill() {
   for (;;) {
     const ssize_t got = ::read(fd_, buffer_.get() + end_, room);
     if (got > 0) {
+      const std::size_t old_end = end_;
       end_ += static_cast<std::size_t>(got);
+      if (nul_ == none) find_nul(old_end);
       return true;
     }
     if (got == 0) {

@@ -56,7 +56,7 @@ TEST(IniParser, SectionHeaders) {
       continue;
     }
     read();
-    EXPECT_EQ(t.r.sections.names(), lines{c.name});
+    EXPECT_EQ(t.r.sections.names(), std::vector<std::string_view>{c.name});
     EXPECT_EQ(t.out.str(), std::string(c.name) + "\n");
     EXPECT_EQ(t.r.settings.section, c.name);  // the first header is adopted
   }
