@@ -5,9 +5,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 #include <string_view>
+
+#include "vars/zeroed_memory.h"
 
 namespace inipick {
 
@@ -25,7 +25,7 @@ class name_index {
     const std::size_t mask = size_ - 1;
     const std::uint32_t tag = tag_of(hash);
     for (std::size_t i = tag & mask;; i = (i + 1) & mask) {
-      const slot& s = slots_.get()[i];
+      const slot& s = slots()[i];
       if (s.position_plus_one == 0) return npos;
       if (s.tag == tag && name_at(s.position_plus_one - 1) == name) return s.position_plus_one - 1;
     }
@@ -38,11 +38,8 @@ class name_index {
  private:
   // Eight bytes a slot: more of the table stays in the cache.
   struct slot {
-    std::uint32_t tag;  // the hash folded to 32 bits; its low bits pick the slot
+    std::uint32_t tag;                // the hash folded to 32 bits; its low bits pick the slot
     std::uint32_t position_plus_one;  // 0: empty
-  };
-  struct free_delete {
-    void operator()(slot* p) const noexcept { std::free(p); }
   };
 
   static std::uint32_t tag_of(std::size_t hash) noexcept {
@@ -50,10 +47,9 @@ class name_index {
     return static_cast<std::uint32_t>(h ^ (h >> 32));
   }
   void place(slot s) noexcept;
+  [[nodiscard]] slot* slots() const noexcept { return static_cast<slot*>(slots_.get()); }
 
-  // From calloc: a fresh table costs no writes, and its untouched pages
-  // cost nothing.
-  std::unique_ptr<slot, free_delete> slots_;
+  zeroed_memory slots_;   // a zeroed slot is empty
   std::size_t size_ = 0;  // zero or a power of two
   std::size_t used_ = 0;
 };

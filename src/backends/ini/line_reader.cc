@@ -4,7 +4,12 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace inipick {
 namespace {
@@ -22,13 +27,33 @@ std::optional<text_line> line_reader::read_more() {
       return take(end_, end_);  // a last line without a line feed
     }
     if (!fill() && error_ != 0) return std::nullopt;
-    char* base = buffer_.get();
-    if (auto* lf = static_cast<char*>(std::memchr(base + scanned_, '\n', end_ - scanned_))) {
-      const auto end = static_cast<std::size_t>(lf - base);
-      return take(end, end + 1);
-    }
-    scanned_ = end_;
+    const std::size_t lf = next_line_feed();
+    if (lf != none) return take(lf, lf + 1);
   }
+}
+
+void line_reader::scan_line_feeds() {
+  const char* p = buffer_.get() + scanned_;
+  const std::size_t n = std::min<std::size_t>(64, end_ - scanned_);
+  std::uint64_t found = 0;
+#if defined(__SSE2__)
+  if (n == 64) {
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (int i = 0; i < 4; ++i) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+      const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lf)));
+      found |= static_cast<std::uint64_t>(bits) << (16 * i);
+    }
+  } else
+#endif
+  {
+    for (std::size_t i = 0; i < n; ++i) {
+      if (p[i] == '\n') found |= std::uint64_t{1} << i;
+    }
+  }
+  mask_base_ = scanned_;
+  line_feeds_ = found;
+  scanned_ += n;
 }
 
 text_line line_reader::skip_byte_order_mark(text_line line) {
@@ -51,6 +76,7 @@ bool line_reader::fill() {
     std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
     end_ -= begin_;
     scanned_ -= begin_;
+    mask_base_ -= begin_;
     if (nul_ != none) nul_ -= begin_;
     begin_ = 0;
   }
