@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "vars/zeroed_memory.h"
+
 namespace inipick {
 
 class string_arena {
@@ -18,7 +20,9 @@ class string_arena {
   std::string_view copy(std::string_view text);
 
  private:
-  std::vector<std::unique_ptr<char[]>> blocks_;
+  std::vector<zeroed_memory> blocks_;                // shared by small strings
+  std::vector<std::unique_ptr<char[]>> own_blocks_;  // one a large string
+  std::size_t block_size_ = 0;
   char* next_ = nullptr;
   std::size_t left_ = 0;
 };
