@@ -15,15 +15,16 @@ bool section_list::add(std::string_view name) {
       name_index::npos) {
     return false;
   }
+  std::string_view kept;
   try {
-    if (names_.size() == names_.capacity()) names_.reserve(2 * names_.capacity() + 1);
-  } catch (const std::bad_alloc&) {
-    fail_out_of_memory("Out of memory for the section names list");
-  }
-  try {
-    names_.push_back(strings_.copy(name));
+    kept = strings_.copy(name);
   } catch (const std::bad_alloc&) {
     fail_out_of_memory("Out of memory for the new section name");
+  }
+  try {
+    names_.push_back(kept);
+  } catch (const std::bad_alloc&) {
+    fail_out_of_memory("Out of memory for the section names list");
   }
   try {
     index_.insert(hash, names_.size() - 1);

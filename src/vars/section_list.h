@@ -2,8 +2,8 @@
 // time each is read.
 #pragma once
 
+#include <deque>
 #include <string_view>
-#include <vector>
 
 #include "vars/name_index.h"
 #include "vars/string_arena.h"
@@ -16,10 +16,10 @@ class section_list {
   // memory for the section names list" or "... for the new section name".
   bool add(std::string_view name);
 
-  [[nodiscard]] const std::vector<std::string_view>& names() const noexcept { return names_; }
+  [[nodiscard]] const std::deque<std::string_view>& names() const noexcept { return names_; }
 
  private:
-  std::vector<std::string_view> names_;  // in order of first appearance
+  std::deque<std::string_view> names_;  // in order of first appearance; growing copies nothing
   name_index index_;
   string_arena strings_;
 };

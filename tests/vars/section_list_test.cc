@@ -5,14 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
+#include <deque>
 
 #include "support/test_support.h"
 
 namespace inipick {
 namespace {
 
-using names = std::vector<std::string_view>;
+using names = std::deque<std::string_view>;
 
 TEST(SectionList, FirstAppearanceOrderAndByteExactRepeats) {
   test::test_run t;
