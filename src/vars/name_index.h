@@ -31,6 +31,11 @@ class name_index {
     }
   }
 
+  // Starts loading the slot where a lookup of hash will begin.
+  void prefetch(std::size_t hash) const noexcept {
+    if (size_ != 0) __builtin_prefetch(&slots()[tag_of(hash) & (size_ - 1)]);
+  }
+
   // Records a position for a name that find() did not find. May throw
   // std::bad_alloc, leaving the index as it was.
   void insert(std::size_t hash, std::size_t position);

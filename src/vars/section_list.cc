@@ -3,14 +3,16 @@
 
 #include <cstdio>
 #include <new>
+#include <utility>
 
 #include "cli/fatal_error.h"
 #include "cli/run.h"
 
 namespace inipick {
 
-bool section_list::add(std::string_view name) {
-  const std::size_t hash = name_index::hash_of(name);
+bool section_list::add(std::string_view name) { return add(name, name_index::hash_of(name)); }
+
+bool section_list::add(std::string_view name, std::size_t hash) {
   if (index_.find(name, hash, [this](std::size_t i) -> std::string_view { return names_[i]; }) !=
       name_index::npos) {
     return false;
@@ -35,11 +37,32 @@ bool section_list::add(std::string_view name) {
   return true;
 }
 
-void section_list_add(run& r, std::string_view name) {
-  if (!r.settings.query_sections) return;
-  if (!r.sections.add(name)) return;
-  fwrite_unlocked(name.data(), 1, name.size(), r.out);
-  putc_unlocked('\n', r.out);
+void section_list::offer(std::string_view name, std::FILE* out) {
+  pending_name& p = pending_[pending_count_];
+  p.hash = name_index::hash_of(name);
+  try {
+    p.text.assign(name);
+  } catch (const std::bad_alloc&) {
+    fail_out_of_memory("Out of memory for the new section name");
+  }
+  index_.prefetch(p.hash);
+  if (++pending_count_ == pending_.size()) flush(out);
 }
+
+void section_list::flush(std::FILE* out) {
+  const std::size_t count = std::exchange(pending_count_, 0);
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string& name = pending_[i].text;
+    if (!add(name, pending_[i].hash)) continue;
+    fwrite_unlocked(name.data(), 1, name.size(), out);
+    putc_unlocked('\n', out);
+  }
+}
+
+void section_list_add(run& r, std::string_view name) {
+  if (r.settings.query_sections) r.sections.offer(name, r.out);
+}
+
+void section_list_flush(run& r) { r.sections.flush(r.out); }
 
 }  // namespace inipick

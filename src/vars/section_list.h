@@ -2,7 +2,10 @@
 // time each is read.
 #pragma once
 
+#include <array>
+#include <cstdio>
 #include <deque>
+#include <string>
 #include <string_view>
 
 #include "vars/name_index.h"
@@ -16,9 +19,24 @@ class section_list {
   // memory for the section names list" or "... for the new section name".
   bool add(std::string_view name);
 
+  // Records name and, when it is new, prints it on out followed by a line
+  // feed. Names are taken in order but a few at a time, so that their
+  // lookups in the index wait for memory together rather than one after the
+  // other; flush() deals with the ones still pending.
+  void offer(std::string_view name, std::FILE* out);
+  void flush(std::FILE* out);
+
   [[nodiscard]] const std::deque<std::string_view>& names() const noexcept { return names_; }
 
  private:
+  bool add(std::string_view name, std::size_t hash);
+
+  struct pending_name {
+    std::size_t hash = 0;
+    std::string text;  // a copy: the caller's string does not outlive the call
+  };
+  std::array<pending_name, 16> pending_;
+  std::size_t pending_count_ = 0;
   std::deque<std::string_view> names_;  // in order of first appearance; growing copies nothing
   name_index index_;
   string_arena strings_;
@@ -30,5 +48,9 @@ struct run;
 // followed by a line feed the first time it is offered; otherwise does
 // nothing.
 void section_list_add(run& r, std::string_view name);
+
+// Prints what section_list_add has taken but not printed yet. Reading calls
+// it before it returns or fails.
+void section_list_flush(run& r);
 
 }  // namespace inipick

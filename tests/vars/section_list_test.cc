@@ -20,6 +20,7 @@ TEST(SectionList, FirstAppearanceOrderAndByteExactRepeats) {
   const char* const offered[] = {"a",   "b",        "a",        "A", "b",
                                  "a b", "\xC3\xA9", "\xC3\x89", "a", "\xC3\xA9"};
   for (const char* name : offered) section_list_add(t.r, name);
+  section_list_flush(t.r);
   EXPECT_EQ(t.out.str(), "a\nb\nA\na b\n\xC3\xA9\n\xC3\x89\n");
   EXPECT_EQ(t.r.sections.names(), (names{"a", "b", "A", "a b", "\xC3\xA9", "\xC3\x89"}));
   EXPECT_EQ(t.err.str(), "");
@@ -28,6 +29,7 @@ TEST(SectionList, FirstAppearanceOrderAndByteExactRepeats) {
 TEST(SectionList, NothingRecordedOrPrintedWithoutTheQuery) {
   test::test_run t;
   for (const char* name : {"a", "b", "a"}) section_list_add(t.r, name);
+  section_list_flush(t.r);
   EXPECT_EQ(t.out.str(), "");
   EXPECT_TRUE(t.r.sections.names().empty());
 }
@@ -43,6 +45,7 @@ TEST(SectionList, ThousandsOfNamesEachPrintedOnce) {
       if (round == 0) expected += name + "\n";
     }
   }
+  section_list_flush(t.r);
   EXPECT_EQ(t.out.str(), expected);
   EXPECT_EQ(t.r.sections.names().size(), 5000u);
 }

@@ -11,6 +11,7 @@
 #include "backends/ini/line_reader.h"
 #include "cli/fatal_error.h"
 #include "cli/run.h"
+#include "vars/section_list.h"
 
 namespace inipick {
 
@@ -29,7 +30,9 @@ void ini_openfile(run& r) {
   r.input = {fd, false};
 }
 
-void ini_readfile(run& r) {
+namespace {
+
+void read_lines(run& r) {
   line_reader reader(r.input.fd);
   ini_parser parser(r);
   while (const auto line = reader.read_trimmed_line()) {
@@ -39,6 +42,19 @@ void ini_readfile(run& r) {
     fail_errno(std::string("Error reading input file ") + r.settings.file_name, reader.error());
   }
   parser.finish();
+}
+
+}  // namespace
+
+void ini_readfile(run& r) {
+  // Section names read before a failure are printed all the same.
+  try {
+    read_lines(r);
+  } catch (...) {
+    section_list_flush(r);
+    throw;
+  }
+  section_list_flush(r);
 }
 
 void ini_closefile(run& r) {
