@@ -84,10 +84,8 @@ bool ini_parser::section_header(text_line line, std::size_t bracket) {
 }
 
 void ini_parser::variable_line(text_line line, std::size_t start) {
-  std::size_t i = start + 1;
-  while (!is_space_.ends_name(line.text[i])) ++i;
-  const std::size_t name_end = i;
-  i = skip_space(line, i);
+  const std::size_t name_end = is_space_.find_name_end(line.text, start + 1);
+  std::size_t i = skip_space(line, name_end);
   if (i == line.size || line.text[i] != '=') fail("No value on line: " + whole_line(line));
   const std::size_t value_start = skip_space(line, i + 1);
 

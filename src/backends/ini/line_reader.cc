@@ -15,6 +15,8 @@ namespace inipick {
 namespace {
 
 constexpr std::size_t block_size = std::size_t{128} * 1024;
+// Initialised bytes kept after the data, for scans that read 16 at a time.
+constexpr std::size_t padding = 16;
 
 }  // namespace
 
@@ -83,7 +85,7 @@ bool line_reader::fill() {
   // One byte stays free for the NUL that ends the last line.
   if (capacity_ - end_ < 2) {
     const std::size_t bigger = capacity_ == 0 ? block_size + 1 : 2 * capacity_;
-    void* grown = std::realloc(buffer_.get(), bigger);
+    void* grown = std::realloc(buffer_.get(), bigger + padding);
     if (grown == nullptr) {
       error_ = ENOMEM;
       return false;
@@ -99,6 +101,7 @@ bool line_reader::fill() {
     if (got > 0) {
       const std::size_t old_end = end_;
       end_ += static_cast<std::size_t>(got);
+      std::memset(buffer_.get() + end_, 0, padding);
       if (nul_ == none) find_nul(old_end);
       return true;
     }

@@ -13,7 +13,9 @@
 namespace inipick {
 
 // One line, valid until the next read. text[size] is a NUL byte, so the
-// line is also a C string; the line may be edited in place.
+// line is also a C string, and the 15 bytes after it may be read (scans
+// that look at 16 bytes at once rely on it); the line may be edited in
+// place.
 struct text_line {
   char* text;
   std::size_t size;

@@ -3,8 +3,13 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cctype>
 #include <cstddef>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace inipick {
 
@@ -12,7 +17,9 @@ class whitespace_table {
  public:
   whitespace_table() noexcept {
     for (int c = 0; c < 0x80; ++c) {
-      if (std::isspace(c) != 0) flags_[static_cast<std::size_t>(c)] = space | name_end;
+      if (std::isspace(c) == 0) continue;
+      flags_[static_cast<std::size_t>(c)] = space | name_end;
+      if (c > 0x20) spaces_below_0x21_ = false;
     }
     flags_['='] = name_end;
     flags_[0] = name_end;
@@ -23,6 +30,32 @@ class whitespace_table {
   // Whitespace, "=" or the NUL that ends a line.
   [[nodiscard]] bool ends_name(char c) const noexcept { return (flag(c) & name_end) != 0; }
 
+  // The first byte from text[i] on that ends a name. Reads up to 15 bytes
+  // past the NUL that ends the text, which the line reader keeps readable.
+  [[nodiscard]] std::size_t find_name_end(const char* text, std::size_t i) const noexcept {
+#if defined(__SSE2__)
+    // Sixteen bytes at a time where every space is at most 0x20, as in
+    // every common locale: a byte up to 0x20 or "=" is a candidate, and the
+    // table decides.
+    if (spaces_below_0x21_) {
+      const __m128i equals = _mm_set1_epi8('=');
+      const __m128i blank = _mm_set1_epi8(0x20);
+      for (;; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+        const __m128i low = _mm_cmpeq_epi8(_mm_max_epu8(bytes, blank), blank);
+        auto candidates = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(low, _mm_cmpeq_epi8(bytes, equals))));
+        for (; candidates != 0; candidates &= candidates - 1) {
+          const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(candidates));
+          if (ends_name(text[at])) return at;
+        }
+      }
+    }
+#endif
+    while (!ends_name(text[i])) ++i;
+    return i;
+  }
+
  private:
   static constexpr unsigned char space = 1;
   static constexpr unsigned char name_end = 2;
@@ -32,6 +65,7 @@ class whitespace_table {
   }
 
   std::array<unsigned char, 256> flags_{};  // bytes from 0x80 up are plain
+  bool spaces_below_0x21_ = true;
 };
 
 }  // namespace inipick
