@@ -1,12 +1,16 @@
-// One end-to-end case: how to run the built binary and what it must print.
+// One end-to-end case: how to run the built binary and what it must print,
+// and builders for the case tables, which include only this header.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <cstdio>
+#include <initializer_list>
 #include <ostream>
+#include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace inipick::e2e {
@@ -91,10 +95,90 @@ inline const std::string usage_text =
     "\t-x\ttreat the match patterns as regular expressions;\n"
     "\t-V\tdisplay program version information and exit.\n";
 
-// Writes n bytes of c to f in large blocks.
-void write_repeated(std::FILE* f, char c, std::size_t n);
+// Builders for the recurring shapes of a case. The words of a command line
+// are a braced list, or one string cut at whitespace when no word is empty or
+// holds whitespace: "-f app.ini -s db host".
+struct words {
+  std::vector<std::string> list;
+  words(std::initializer_list<std::string> l) : list(l) {}
+  words(const char* line) {
+    std::istringstream in(line);
+    for (std::string word; in >> word;) list.push_back(word);
+  }
+};
+inline words operator+(words head, const words& tail) {
+  head.list.insert(head.list.end(), tail.list.begin(), tail.list.end());
+  return head;
+}
+
+// Succeeds and prints out, nothing on stderr.
+inline e2e_case prints(const std::string& name, const words& args, const std::string& out,
+                       const std::vector<input_file>& files = {}) {
+  return {.name = name, .args = args.list, .files = files, .out = out};
+}
+// Status 1, nothing on stdout, "inipick: <message>" on stderr.
+inline e2e_case fails(const std::string& name, const words& args, const std::string& message,
+                      const std::vector<input_file>& files = {}) {
+  return {.name = name,
+          .args = args.list,
+          .files = files,
+          .err = "inipick: " + message + "\n",
+          .status = 1};
+}
+// A bad option: fails with the message followed by the usage text.
+inline e2e_case rejected(const std::string& name, const words& args, const std::string& message,
+                         const std::vector<input_file>& files = {}) {
+  e2e_case c = fails(name, args, message, files);
+  c.err += usage_text;
+  return c;
+}
+
+// t.ini holding content, and inipick -f t.ini <args> run on it.
+inline input_file ini(const std::string& content) { return {.name = "t.ini", .content = content}; }
+inline e2e_case reads(const std::string& name, const words& args, const std::string& content,
+                      const std::string& out) {
+  return prints(name, "-f t.ini" + args, out, {ini(content)});
+}
+inline e2e_case rejects(const std::string& name, const words& args, const std::string& content,
+                        const std::string& message) {
+  return fails(name, "-f t.ini" + args, message, {ini(content)});
+}
+
+// The small file most option and output cases read.
+inline const input_file app_ini{
+    .name = "app.ini",
+    .content = "top = level\n[db]\nhost = alpha\nport = 5432\n[web]\nport = 80\n"};
+inline e2e_case on_app(const std::string& name, const words& args, const std::string& out) {
+  return prints(name, args, out, {app_ini});
+}
+inline e2e_case fails_on_app(const std::string& name, const words& args,
+                             const std::string& message) {
+  return fails(name, args, message, {app_ini});
+}
+
+// The case with one field changed: with(&e2e_case::status, 1, c).
+template <class T>
+e2e_case with(T e2e_case::*field, const std::type_identity_t<T>& value, e2e_case c) {
+  c.*field = value;
+  return c;
+}
+// The whole environment instead of LC_ALL=C.
+inline e2e_case with_env(const std::vector<std::string>& env, const e2e_case& c) {
+  return with(&e2e_case::env, env, c);
+}
+inline e2e_case in_utf8(const e2e_case& c) { return with_env({"LC_ALL=C.UTF-8"}, c); }
+inline e2e_case with_stdin(const std::string& text, const e2e_case& c) {
+  return with(&e2e_case::stdin_text, text, c);
+}
+
+inline const std::string single_query = "Only a single query at a time, please!";
 
 }  // namespace inipick::e2e
 
-#define INIPICK_E2E_CASES(group, table) \
-  INSTANTIATE_TEST_SUITE_P(group, E2e, ::testing::ValuesIn(table), case_name)
+// Heads a table whose cases become the tests Group/E2e.Run/<name>:
+//   INIPICK_E2E_CASES(Group) = {prints(...), fails(...)};
+// gtest reads the table in InitGoogleTest, once every table is built.
+#define INIPICK_E2E_CASES(group)                                                       \
+  extern const std::vector<e2e_case> group##_cases;                                    \
+  INSTANTIATE_TEST_SUITE_P(group, E2e, ::testing::ValuesIn(group##_cases), case_name); \
+  const std::vector<e2e_case> group##_cases

@@ -304,15 +304,6 @@ std::string describe_status(int status) {
 
 }  // namespace
 
-void write_repeated(std::FILE* f, char c, std::size_t n) {
-  const std::string block(std::min<std::size_t>(n, 1 << 20), c);
-  while (n > 0) {
-    const std::size_t chunk = std::min(n, block.size());
-    std::fwrite(block.data(), 1, chunk, f);
-    n -= chunk;
-  }
-}
-
 void PrintTo(const e2e_case& c, std::ostream* os) { *os << c.name << ": " << command_line(c); }
 
 std::string case_name(const ::testing::TestParamInfo<e2e_case>& info) { return info.param.name; }

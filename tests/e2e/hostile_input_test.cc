@@ -1,8 +1,7 @@
 // Inputs that are not INI files, huge inputs, broken standard streams, and
 // running out of memory.
-#include <cstdio>
-#include <string>
-#include <vector>
+#include <algorithm>
+#include <string_view>
 
 #include "e2e_case.h"
 
@@ -11,29 +10,35 @@ namespace {
 
 using namespace std::string_literals;
 
-constexpr std::size_t big_line = 100u << 20;
 constexpr std::size_t mebibyte = 1u << 20;
 
-void write_big_line(std::FILE* f) {
-  std::fputs("[s]\nv=", f);
-  write_repeated(f, 'x', big_line);
-  std::fputs("\n", f);
+std::string repeated(std::string_view piece, std::size_t times) {
+  std::string s;
+  s.reserve(piece.size() * times);
+  for (; times > 0; --times) s += piece;
+  return s;
 }
+
+// Writes head, piece times over, then tail: in blocks, for the big inputs.
+void write_framed(std::FILE* f, std::string_view head, std::string_view piece, std::size_t times,
+                  std::string_view tail) {
+  const std::size_t per_block = std::max<std::size_t>(1, mebibyte / piece.size());
+  const std::string block = repeated(piece, per_block);
+  std::fwrite(head.data(), 1, head.size(), f);
+  for (std::size_t done = 0; done < times; done += per_block)
+    std::fwrite(block.data(), 1, piece.size() * std::min(per_block, times - done), f);
+  std::fwrite(tail.data(), 1, tail.size(), f);
+}
+
+constexpr std::size_t big_line = 100 * mebibyte;
+void write_big_line(std::FILE* f) { write_framed(f, "[s]\nv=", "x", big_line, "\n"); }
 std::string big_line_out() { return std::string(big_line, 'x') + "\n"; }
 
-constexpr int chain_lines = 1000000;
-
+constexpr std::size_t chain_lines = 1000000;
 void write_continuation_chain(std::FILE* f) {
-  std::fputs("[s]\nv = \\\n", f);
-  for (int i = 0; i < chain_lines; ++i) std::fputs("ab\\\n", f);
-  std::fputs("end\n", f);
+  write_framed(f, "[s]\nv = \\\n", "ab\\\n", chain_lines, "end\n");
 }
-std::string continuation_chain_out() {
-  std::string s;
-  s.reserve(2 * chain_lines + 4);
-  for (int i = 0; i < chain_lines; ++i) s += "ab";
-  return s + "end\n";
-}
+std::string continuation_chain_out() { return repeated("ab", chain_lines) + "end\n"; }
 
 // Written in descending order: the listing must sort them.
 constexpr int many_vars = 20000;
@@ -53,136 +58,78 @@ std::string many_vars_out() {
   return s;
 }
 
-void write_long_section_name(std::FILE* f) {
-  std::fputs("[", f);
-  write_repeated(f, 'n', mebibyte);
-  std::fputs("]\n", f);
-}
+void write_long_section_name(std::FILE* f) { write_framed(f, "[", "n", mebibyte, "]\n"); }
 std::string long_section_name_out() { return std::string(mebibyte, 'n') + "\n"; }
 
 // A hundred continuation lines of 1 MiB each: only the value grows big.
 void write_big_continued_value(std::FILE* f) {
-  std::fputs("[s]\nv = \\\n", f);
-  for (int i = 0; i < 100; ++i) {
-    write_repeated(f, 'y', mebibyte);
-    std::fputs("\\\n", f);
-  }
-  std::fputs("end\n", f);
+  write_framed(f, "[s]\nv = \\\n", repeated("y", mebibyte) + "\\\n", 100, "end\n");
 }
 
 // A hundred values of 1 MiB each: the lines stay small, the kept values grow.
 void write_many_big_values(std::FILE* f) {
   std::fputs("[s]\n", f);
-  for (int i = 0; i < 100; ++i) {
-    std::fprintf(f, "v%d = ", i);
-    write_repeated(f, 'z', mebibyte);
-    std::fputs("\n", f);
-  }
+  for (int i = 0; i < 100; ++i)
+    write_framed(f, "v" + std::to_string(i) + " = ", "z", mebibyte, "\n");
 }
 
+const input_file big_line_ini{.name = "big.ini", .generate = write_big_line};
+
+// The expected stdout is too big to keep: make_out builds it at run time.
+e2e_case prints_made(const std::string& name, const words& args, std::string (*make_out)(),
+                     const input_file& file) {
+  return with(&e2e_case::make_out, make_out, prints(name, args, "", {file}));
+}
+e2e_case without_stdin(const e2e_case& c) { return with(&e2e_case::stdin_closed, true, c); }
 // The binary needs well under 16 MB to start; none of these inputs fits in 64.
-constexpr std::size_t tight_mb = 64;
+e2e_case in_64_mb(const e2e_case& c) { return with(&e2e_case::address_space_mb, 64, c); }
 
-const std::vector<e2e_case> not_ini_cases = {
-    {.name = "DirectoryAsInput",
-     .args = {"-f", "dir", "-s", "s", "a"},
-     .files = {{.name = "dir", .is_directory = true}},
-     .err = "inipick: Error reading input file dir: Is a directory\n",
-     .status = 1},
-    {.name = "ClosedStandardInput",
-     .args = {"-f", "-", "-s", "s", "a"},
-     .err = "inipick: Error reading input file -: Bad file descriptor\n",
-     .status = 1,
-     .stdin_closed = true},
-    {.name = "ClosedStandardInputUnused",
-     .args = {"-f", "t.ini", "-s", "s", "a"},
-     .files = {{.name = "t.ini", .content = "[s]\na = 1\n"}},
-     .out = "1\n",
-     .stdin_closed = true},
-    {.name = "EmptyFile", .args = {"-f", "t.ini", "-l"}, .files = {{.name = "t.ini"}}},
-    {.name = "EmptyFileCheck",
-     .args = {"-c", "-f", "t.ini", "a"},
-     .files = {{.name = "t.ini"}},
-     .status = 1},
-    {.name = "BlankAndCommentLinesOnly",
-     .args = {"-f", "t.ini", "-l"},
-     .files = {{.name = "t.ini", .content = "\n  \n\t\n# a = 1\n; [s]\n\r\n"}}},
-    {.name = "BinaryFile",
-     .args = {"-f", "t.ini", "-l"},
-     .files = {{.name = "t.ini",
-                .content = "\x7f"
-                           "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x02\0>\0\x01\0\0\0\n"
-                           "\xff\xfe[=]\n"s}},
-     .err = "inipick: No value on line: \x7f"
-            "ELF\x02\x01\x01\n",
-     .status = 1},
-    {.name = "NulBytesOnly",
-     .args = {"-f", "t.ini", "-q", "sections"},
-     .files = {{.name = "t.ini", .content = "\0\0\0\n\0\n\0"s}}},
-    {.name = "NulBytesOnStandardInput",
-     .args = {"-f", "-", "-l"},
-     .stdin_text = "a = 1\0 = 2\n\0\nb\0 = 3\n"s,
-     .err = "inipick: No value on line: b\n",
-     .status = 1},
-    {.name = "CarriageReturnsOnlyMakeOneHeaderLine",
-     .args = {"-f", "t.ini", "-s", "s", "a"},
-     .files = {{.name = "t.ini", .content = "[s]\ra=1\rb=2\r"}},
-     .err = "inipick: Invalid group line: [s]\ra=1\rb=2\n",
-     .status = 1},
-    {.name = "CarriageReturnsOnlyMakeOneValue",
-     .args = {"-f", "t.ini", "a"},
-     .files = {{.name = "t.ini", .content = "a=1\rb=2\r\r"}},
-     .out = "1\rb=2\n"},
-};
-INIPICK_E2E_CASES(NotIni, not_ini_cases);
+const std::string no_value = "No value on line: ";
 
-const std::vector<e2e_case> big_input_cases = {
-    {.name = "HundredMegabyteLine",
-     .args = {"-f", "big.ini", "-s", "s", "v"},
-     .files = {{.name = "big.ini", .generate = write_big_line}},
-     .make_out = big_line_out},
-    {.name = "MillionLineContinuation",
-     .args = {"-f", "chain.ini", "-s", "s", "v"},
-     .files = {{.name = "chain.ini", .generate = write_continuation_chain}},
-     .make_out = continuation_chain_out},
-    {.name = "TwentyThousandVariablesSorted",
-     .args = {"-f", "many.ini", "-s", "s", "-l"},
-     .files = {{.name = "many.ini", .generate = write_many_vars}},
-     .make_out = many_vars_out},
-    {.name = "MegabyteSectionName",
-     .args = {"-f", "long.ini", "-q", "sections"},
-     .files = {{.name = "long.ini", .generate = write_long_section_name}},
-     .make_out = long_section_name_out},
+INIPICK_E2E_CASES(NotIni) = {
+    fails("DirectoryAsInput", "-f dir -s s a", "Error reading input file dir: Is a directory",
+          {{.name = "dir", .is_directory = true}}),
+    without_stdin(fails("ClosedStandardInput", "-f - -s s a",
+                        "Error reading input file -: Bad file descriptor")),
+    without_stdin(reads("ClosedStandardInputUnused", "-s s a", "[s]\na = 1\n", "1\n")),
+    reads("EmptyFile", "-l", "", ""),
+    {.name = "EmptyFileCheck", .args = {"-c", "-f", "t.ini", "a"}, .files = {ini("")}, .status = 1},
+    reads("BlankAndCommentLinesOnly", "-l", "\n  \n\t\n# a = 1\n; [s]\n\r\n", ""),
+    rejects("BinaryFile", "-l",
+            "\177ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x02\0>\0\x01\0\0\0\n\xff\xfe[=]\n"s,
+            no_value + "\177ELF\x02\x01\x01"),  // an ELF header
+    reads("NulBytesOnly", "-q sections", "\0\0\0\n\0\n\0"s, ""),
+    with_stdin("a = 1\0 = 2\n\0\nb\0 = 3\n"s,
+               fails("NulBytesOnStandardInput", "-f - -l", no_value + "b")),
+    rejects("CarriageReturnsOnlyMakeOneHeaderLine", "-s s a", "[s]\ra=1\rb=2\r",
+            "Invalid group line: [s]\ra=1\rb=2"),
+    reads("CarriageReturnsOnlyMakeOneValue", "a", "a=1\rb=2\r\r", "1\rb=2\n"),
 };
-INIPICK_E2E_CASES(BigInput, big_input_cases);
 
-const std::vector<e2e_case> out_of_memory_cases = {
-    {.name = "LineBufferCannotGrow",
-     .args = {"-f", "big.ini", "-s", "s", "v"},
-     .files = {{.name = "big.ini", .generate = write_big_line}},
-     .err = "inipick: Error reading input file big.ini: Cannot allocate memory\n",
-     .status = 1,
-     .address_space_mb = tight_mb},
-    {.name = "ContinuedValueCannotGrow",
-     .args = {"-f", "value.ini", "-s", "s", "v"},
-     .files = {{.name = "value.ini", .generate = write_big_continued_value}},
-     .err = "inipick: Out of memory for the variable value: Cannot allocate memory\n",
-     .status = 1,
-     .address_space_mb = tight_mb},
-    {.name = "KeptValuesCannotBeCopied",
-     .args = {"-f", "values.ini", "-s", "s", "-l"},
-     .files = {{.name = "values.ini", .generate = write_many_big_values}},
-     .err =
-         "inipick: Could not allocate memory for the variables' values: Cannot allocate memory\n",
-     .status = 1,
-     .address_space_mb = tight_mb},
-    {.name = "SmallRunFitsUnderTheLimit",  // the limit itself is no failure
-     .args = {"-f", "t.ini", "-s", "s", "a"},
-     .files = {{.name = "t.ini", .content = "[s]\na = 1\n"}},
-     .out = "1\n",
-     .address_space_mb = tight_mb},
+INIPICK_E2E_CASES(BigInput) = {
+    prints_made("HundredMegabyteLine", "-f big.ini -s s v", big_line_out, big_line_ini),
+    prints_made("MillionLineContinuation", "-f chain.ini -s s v", continuation_chain_out,
+                {.name = "chain.ini", .generate = write_continuation_chain}),
+    prints_made("TwentyThousandVariablesSorted", "-f many.ini -s s -l", many_vars_out,
+                {.name = "many.ini", .generate = write_many_vars}),
+    prints_made("MegabyteSectionName", "-f long.ini -q sections", long_section_name_out,
+                {.name = "long.ini", .generate = write_long_section_name}),
 };
-INIPICK_E2E_CASES(OutOfMemory, out_of_memory_cases);
+
+const std::string no_memory = "Cannot allocate memory";
+
+INIPICK_E2E_CASES(OutOfMemory) = {
+    in_64_mb(fails("LineBufferCannotGrow", "-f big.ini -s s v",
+                   "Error reading input file big.ini: " + no_memory, {big_line_ini})),
+    in_64_mb(fails("ContinuedValueCannotGrow", "-f value.ini -s s v",
+                   "Out of memory for the variable value: " + no_memory,
+                   {{.name = "value.ini", .generate = write_big_continued_value}})),
+    in_64_mb(fails("KeptValuesCannotBeCopied", "-f values.ini -s s -l",
+                   "Could not allocate memory for the variables' values: " + no_memory,
+                   {{.name = "values.ini", .generate = write_many_big_values}})),
+    // The limit itself is no failure.
+    in_64_mb(reads("SmallRunFitsUnderTheLimit", "-s s a", "[s]\na = 1\n", "1\n")),
+};
 
 }  // namespace
 }  // namespace inipick::e2e

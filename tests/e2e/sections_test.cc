@@ -1,23 +1,17 @@
 // -q sections: distinct names in order of first appearance, printed while
 // the input is read.
-#include <string>
-#include <vector>
-
 #include "e2e_case.h"
 
 namespace inipick::e2e {
 namespace {
 
-input_file ini(std::string content) { return {.name = "t.ini", .content = std::move(content)}; }
-
-e2e_case sections(std::string name, std::string content, std::string out, std::string err = "",
-                  int status = 0) {
-  return {.name = std::move(name),
-          .args = {"-f", "t.ini", "-q", "sections"},
-          .files = {ini(std::move(content))},
-          .out = std::move(out),
-          .err = std::move(err),
-          .status = status};
+// inipick -f t.ini -q sections, with t.ini holding content: prints out, then
+// fails with message if one is given.
+e2e_case sections(const std::string& name, const std::string& content, const std::string& out,
+                  const std::string& message = "") {
+  return with(&e2e_case::out, out,
+              message.empty() ? reads(name, "-q sections", content, out)
+                              : rejects(name, "-q sections", content, message));
 }
 
 // Enough names to outgrow any small initial list, each header given twice.
@@ -36,7 +30,7 @@ std::string many_names() {
   return s;
 }
 
-const std::vector<e2e_case> section_cases = {
+INIPICK_E2E_CASES(Sections) = {
     sections("FirstAppearanceOrder", "[b]\n[a]\n[b]\n[c]\n[a]\n", "b\na\nc\n"),
     sections("CaseMatters", "[A]\n[a]\n", "A\na\n"),
     sections("TrimmedRepeatPrintedOnce", "[a]\n[ a ]\n[a\t]\n", "a\n"),
@@ -44,47 +38,25 @@ const std::vector<e2e_case> section_cases = {
     sections("VariablesAheadOfHeadersDoNotStopReading", "x = 1\n[a]\ny = 2\n[b]\n", "a\nb\n"),
     sections("ContinuedValueSwallowsHeader", "[a]\nv = x\\\n[b]\n[c]\n", "a\nc\n"),
     sections("NamesBeforeSyntaxErrorStayPrinted", "[a]\n[b]\n[a]\nbad line\n[c]\n", "a\nb\n",
-             "inipick: No value on line: bad line\n", 1),
-    sections("NamesBeforeInvalidHeaderStayPrinted", "[a]\n[b\n", "a\n",
-             "inipick: Invalid group line: [b\n", 1),
+             "No value on line: bad line"),
+    sections("NamesBeforeInvalidHeaderStayPrinted", "[a]\n[b\n", "a\n", "Invalid group line: [b"),
     sections("ManyNames", many_headers(), many_names()),
-    {.name = "CheckModeListsAndFails",
-     .args = {"-c", "-f", "t.ini", "-q", "sections"},
-     .files = {ini("[a]\nx = 1\n[b]\n")},
-     .out = "a\nb\n",
-     .status = 1},
-    {.name = "SectionOptionDoesNotLimitList",
-     .args = {"-s", "b", "-f", "t.ini", "-q", "sections"},
-     .files = {ini("[a]\n[b]\n[c]\n")},
-     .out = "a\nb\nc\n"},
-    {.name = "OverrideWithSectionAllowed",
-     .args = {"-O", "-s", "b", "-f", "t.ini", "-q", "sections"},
-     .files = {ini("x = 1\n[a]\n[b]\n")},
-     .out = "a\nb\n"},
-    {.name = "ListingOptionsDoNotShapeNames",
-     .args = {"-S", "-N", "-p", "X_", "-P", "_Y", "-f", "t.ini", "-q", "sections"},
-     .files = {ini("[it's]\n[$(x)]\n")},
-     .out = "it's\n$(x)\n"},
-    {.name = "SectionsFromStandardInput",
-     .args = {"-f", "-", "-q", "sections"},
-     .stdin_text = "[a]\n[b]\n",
-     .out = "a\nb\n"},
-    {.name = "SectionsOfMissingFile",
-     .args = {"-f", "nope.ini", "-q", "sections"},
-     .err = "inipick: Opening the input file nope.ini: No such file or directory\n",
-     .status = 1},
-    {.name = "SectionsWithPatternFlag",
-     .args = {"-f", "t.ini", "-q", "sections", "-L"},
-     .files = {ini("[a]\n")},
-     .err = "inipick: Only a single query at a time, please!\n",
-     .status = 1},
-    {.name = "SectionsWithBadValueExpression",
-     .args = {"-x", "-m", "(", "-f", "t.ini", "-q", "sections"},
-     .files = {ini("[a]\n")},
-     .err = "inipick: Invalid match value: missing closing parenthesis\n",
-     .status = 1},
+    with(&e2e_case::status, 1,
+         prints("CheckModeListsAndFails", "-c -f t.ini -q sections", "a\nb\n",
+                {ini("[a]\nx = 1\n[b]\n")})),
+    prints("SectionOptionDoesNotLimitList", "-s b -f t.ini -q sections", "a\nb\nc\n",
+           {ini("[a]\n[b]\n[c]\n")}),
+    prints("OverrideWithSectionAllowed", "-O -s b -f t.ini -q sections", "a\nb\n",
+           {ini("x = 1\n[a]\n[b]\n")}),
+    prints("ListingOptionsDoNotShapeNames", "-S -N -p X_ -P _Y -f t.ini -q sections",
+           "it's\n$(x)\n", {ini("[it's]\n[$(x)]\n")}),
+    with_stdin("[a]\n[b]\n", prints("SectionsFromStandardInput", "-f - -q sections", "a\nb\n")),
+    fails("SectionsOfMissingFile", "-f nope.ini -q sections",
+          "Opening the input file nope.ini: No such file or directory"),
+    fails("SectionsWithPatternFlag", "-f t.ini -q sections -L", single_query, {ini("[a]\n")}),
+    fails("SectionsWithBadValueExpression", "-x -m ( -f t.ini -q sections",
+          "Invalid match value: missing closing parenthesis", {ini("[a]\n")}),
 };
-INIPICK_E2E_CASES(Sections, section_cases);
 
 }  // namespace
 }  // namespace inipick::e2e
