@@ -4,10 +4,10 @@
 
 #include <array>
 #include <cstdio>
-#include <deque>
 #include <string>
 #include <string_view>
 
+#include "vars/chunked_array.h"
 #include "vars/name_index.h"
 #include "vars/string_arena.h"
 
@@ -26,7 +26,7 @@ class section_list {
   void offer(std::string_view name, std::FILE* out);
   void flush(std::FILE* out);
 
-  [[nodiscard]] const std::deque<std::string_view>& names() const noexcept { return names_; }
+  [[nodiscard]] const chunked_array<std::string_view>& names() const noexcept { return names_; }
 
  private:
   bool add(std::string_view name, std::size_t hash);
@@ -37,7 +37,7 @@ class section_list {
   };
   std::array<pending_name, 16> pending_;
   std::size_t pending_count_ = 0;
-  std::deque<std::string_view> names_;  // in order of first appearance; growing copies nothing
+  chunked_array<std::string_view> names_;  // in order of first appearance
   name_index index_;
   string_arena strings_;
 };

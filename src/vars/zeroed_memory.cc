@@ -12,7 +12,7 @@
 namespace inipick {
 namespace {
 
-constexpr std::size_t map_threshold = std::size_t{2} << 20;
+constexpr std::size_t map_threshold = std::size_t{256} << 10;
 
 }  // namespace
 

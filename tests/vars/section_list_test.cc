@@ -5,14 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <deque>
+#include <vector>
 
 #include "support/test_support.h"
 
 namespace inipick {
 namespace {
 
-using names = std::deque<std::string_view>;
+using names = std::vector<std::string_view>;
 
 TEST(SectionList, FirstAppearanceOrderAndByteExactRepeats) {
   test::test_run t;
@@ -22,7 +22,7 @@ TEST(SectionList, FirstAppearanceOrderAndByteExactRepeats) {
   for (const char* name : offered) section_list_add(t.r, name);
   section_list_flush(t.r);
   EXPECT_EQ(t.out.str(), "a\nb\nA\na b\n\xC3\xA9\n\xC3\x89\n");
-  EXPECT_EQ(t.r.sections.names(), (names{"a", "b", "A", "a b", "\xC3\xA9", "\xC3\x89"}));
+  EXPECT_EQ(test::recorded_sections(t.r), (names{"a", "b", "A", "a b", "\xC3\xA9", "\xC3\x89"}));
   EXPECT_EQ(t.err.str(), "");
 }
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,7 +56,7 @@ TEST(IniParser, SectionHeaders) {
       continue;
     }
     read();
-    EXPECT_EQ(t.r.sections.names(), std::deque<std::string_view>{c.name});
+    EXPECT_EQ(test::recorded_sections(t.r), std::vector<std::string_view>{c.name});
     EXPECT_EQ(t.out.str(), std::string(c.name) + "\n");
     EXPECT_EQ(t.r.settings.section, c.name);  // the first header is adopted
   }
