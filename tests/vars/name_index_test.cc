@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,6 +79,37 @@ TEST(NameIndex, NamesComparedByteForByte) {
     for (const char* absent : {"b", "\xC3", "\xC3\xA9\xC3\xA9", "a\x80"}) {
       EXPECT_EQ(index.find(absent), name_index::npos) << ::testing::PrintToString(absent);
     }
+  }
+}
+
+// The index takes a slot from the hash's low bits; names that differ in one
+// byte, a length or a digit must still spread over the slots, or lookups
+// degrade into long scans.
+TEST(NameIndex, HashesOfSimilarNamesSpreadOverLowAndHighBits) {
+  // Short, medium and long names; names differing only in length.
+  const std::string prefixes[] = {"", "section-", "a.rather.long.common.prefix.of.forty.bytes."};
+  std::vector<std::vector<std::string>> families;
+  for (const std::string& prefix : prefixes) {
+    families.emplace_back();
+    for (int i = 0; i < 4096; ++i) families.back().push_back(prefix + std::to_string(i));
+  }
+  families.emplace_back();
+  for (std::size_t n = 0; n < 4096; ++n) families.back().push_back(std::string(n, 'x'));
+
+  for (const auto& names : families) {
+    std::set<std::size_t> low;
+    std::set<std::size_t> high;
+    std::set<std::size_t> whole;
+    for (const std::string& name : names) {
+      const std::size_t h = name_index::hash_of(name);
+      low.insert(h & 1023);
+      high.insert(h >> (8 * sizeof h - 10));
+      whole.insert(h);
+    }
+    EXPECT_EQ(whole.size(), names.size()) << names.back();
+    // 4096 random draws from 1024 values leave about 18 unused.
+    EXPECT_GE(low.size(), 990u) << names.back();
+    EXPECT_GE(high.size(), 990u) << names.back();
   }
 }
 
