@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "vars/chunked_array.h"
 #include "vars/name_index.h"
-#include "vars/string_arena.h"
+#include "vars/record_arena.h"
 
 namespace inipick {
 
@@ -20,26 +20,33 @@ class section_list {
   bool add(std::string_view name);
 
   // Records name and, when it is new, prints it on out followed by a line
-  // feed. Names are taken in order but a few at a time, so that their
-  // lookups in the index wait for memory together rather than one after the
-  // other; flush() deals with the ones still pending.
+  // feed. Names are taken in order but in groups: while one group fills,
+  // the index slots of the one before it load, so that lookups rarely wait
+  // for memory. flush() deals with every name still pending.
   void offer(std::string_view name, std::FILE* out);
   void flush(std::FILE* out);
 
-  [[nodiscard]] const chunked_array<std::string_view>& names() const noexcept { return names_; }
+  // In order of first appearance.
+  [[nodiscard]] std::vector<std::string_view> names() const { return names_.strings(); }
 
  private:
   bool add(std::string_view name, std::size_t hash);
 
   struct pending_name {
     std::size_t hash = 0;
-    std::string text;  // a copy: the caller's string does not outlive the call
+    std::size_t end = 0;  // in text, where the previous one's end starts it
   };
-  std::array<pending_name, 16> pending_;
-  std::size_t pending_count_ = 0;
-  chunked_array<std::string_view> names_;  // in order of first appearance
-  name_index index_;
-  string_arena strings_;
+  struct group {
+    std::array<pending_name, 16> names;
+    std::size_t count = 0;
+    std::string text;  // copies: the caller's strings do not outlive the call
+  };
+  void settle(group& g, std::FILE* out);
+
+  std::array<group, 2> groups_;
+  std::size_t filling_ = 0;  // the other group is older
+  name_index index_;         // positions are numbers in names_
+  record_arena names_;
 };
 
 struct run;

@@ -85,12 +85,7 @@ struct test_run {
 };
 
 // The section names a run has recorded, in order.
-inline std::vector<std::string_view> recorded_sections(const run& r) {
-  std::vector<std::string_view> names;
-  for (std::size_t i = 0; i < r.sections.names().size(); ++i)
-    names.push_back(r.sections.names()[i]);
-  return names;
-}
+inline std::vector<std::string_view> recorded_sections(const run& r) { return r.sections.names(); }
 
 // Whether fn throws a fatal_error with exactly this status and message.
 template <typename F>
