@@ -1,6 +1,7 @@
-// Open addressing with linear probing; kept at most half full.
+// Open addressing with linear probing.
 #include "vars/name_index.h"
 
+#include <cassert>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -63,26 +64,37 @@ std::size_t name_index::hash_of(std::string_view name) noexcept {
 }
 
 void name_index::insert(std::size_t hash, std::size_t position) {
-  if (position >= UINT32_MAX) throw std::bad_alloc();
-  if (2 * (used_ + 1) > size_) {
-    const std::size_t bigger = size_ == 0 ? 16 : 2 * size_;
-    zeroed_memory old(bigger * sizeof(slot));
-    std::swap(old, slots_);
-    const std::size_t old_size = std::exchange(size_, bigger);
-    const auto* old_slots = static_cast<const slot*>(old.get());
-    for (std::size_t i = 0; i < old_size; ++i) {
-      if (old_slots[i].position_plus_one != 0) place(old_slots[i]);
-    }
-  }
-  place({tag_of(hash), static_cast<std::uint32_t>(position + 1)});
-  ++used_;
+  assert(position == tags_.size());
+  reserve(position + 1);
+  const std::uint32_t tag = tag_of(hash);
+  tags_.push_back(tag);
+  place(tag, position);
 }
 
-void name_index::place(slot s) noexcept {
-  const std::size_t mask = size_ - 1;
-  std::size_t i = s.tag & mask;
-  while (slots()[i].position_plus_one != 0) i = (i + 1) & mask;
-  slots()[i] = s;
+// At most four fifths full: probing four-byte slots, even a long run of
+// them is a cache line or two.
+void name_index::reserve(std::size_t count) {
+  // Position plus one must fit in the slot: 2^32 - 1 positions at most.
+  if (count >= UINT32_MAX) throw std::bad_alloc();
+  std::size_t slots = size_ == 0 ? 16 : size_;
+  while (5 * count > 4 * slots) slots *= 2;
+  if (slots != size_) grow_to(slots);
+}
+
+void name_index::grow_to(std::size_t slots) {
+  zeroed_memory bigger(slots * sizeof(std::uint32_t));
+  std::swap(bigger, slots_);
+  size_ = slots;
+  for (std::size_t position = 0; position < tags_.size(); ++position) {
+    place(tags_[position], position);
+  }
+}
+
+void name_index::place(std::uint32_t tag, std::size_t position) noexcept {
+  const std::uint32_t mask = mask_of(size_);
+  std::uint32_t i = tag & mask;
+  while (slots()[i] != 0) i = (i + 1) & mask;
+  slots()[i] = (tag & ~mask) | static_cast<std::uint32_t>(position + 1);
 }
 
 }  // namespace inipick

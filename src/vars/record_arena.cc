@@ -60,17 +60,4 @@ record_arena::ref record_arena::append(std::string_view text) {
   return r;
 }
 
-std::vector<std::string_view> record_arena::strings() const {
-  std::vector<std::string_view> all;
-  all.reserve(count_);
-  for (const block& b : blocks_) {
-    for (std::size_t unit = 0; unit < b.used;) {
-      const std::string_view s = at(static_cast<ref>((b.first_base << unit_bits_per_base) + unit));
-      all.push_back(s);
-      unit += (length_bytes(s.size()) + s.size() + unit_bytes - 1) / unit_bytes;
-    }
-  }
-  return all;
-}
-
 }  // namespace inipick

@@ -28,8 +28,6 @@ class record_arena {
     return {reinterpret_cast<const char*>(p), size};
   }
 
-  // The strings in the order they were appended.
-  [[nodiscard]] std::vector<std::string_view> strings() const;
   [[nodiscard]] std::size_t size() const noexcept { return count_; }
 
  private:

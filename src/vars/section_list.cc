@@ -1,68 +1,111 @@
 // Remembering and printing section names for -q sections.
 #include "vars/section_list.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <new>
-#include <utility>
 
 #include "cli/fatal_error.h"
 #include "cli/run.h"
 
 namespace inipick {
+namespace {
 
-bool section_list::add(std::string_view name) { return add(name, name_index::hash_of(name)); }
+// A batch grows with the index, up to 4096 names or 1 MiB of them: enough
+// that its lookups, sorted, move through the index in one direction; few
+// enough that the batch itself stays in the cache and its names are not
+// held back long before they are printed.
+constexpr std::size_t slots_per_lookup = 64;
+constexpr std::size_t smallest_batch = 16;
+constexpr std::size_t largest_batch = 4096;
+constexpr std::size_t largest_batch_text = std::size_t{1} << 20;
+constexpr unsigned bucket_bits = 12;
+constexpr std::size_t prefetch_distance = 8;
+
+}  // namespace
+
+void section_list::offer(std::string_view name, std::FILE* out) {
+  if (name.size() >= largest_batch_text) {
+    // Not worth a copy: looked up on its own, after the names before it.
+    flush(out);
+    if (add(name, name_index::hash_of(name))) print(name, out);
+    return;
+  }
+  try {
+    pending_.push_back({name_index::hash_of(name), static_cast<std::uint32_t>(text_.size()),
+                        static_cast<std::uint32_t>(name.size()),
+                        static_cast<std::uint32_t>(pending_.size())});
+    text_.append(name);
+  } catch (const std::bad_alloc&) {
+    fail_out_of_memory("Out of memory for the new section name");
+  }
+  if (pending_.size() >= batch_limit() || text_.size() >= largest_batch_text) flush(out);
+}
+
+std::size_t section_list::batch_limit() const noexcept {
+  return std::clamp(index_.slot_count() / slots_per_lookup, smallest_batch, largest_batch);
+}
+
+void section_list::flush(std::FILE* out) {
+  const std::size_t count = pending_.size();
+  if (count == 0) return;
+  try {
+    index_.reserve(names_.size() + count);
+    sorted_.resize(count);
+    is_new_.assign(count, 0);
+  } catch (const std::bad_alloc&) {
+    fail_out_of_memory("Out of memory for the section names list");
+  }
+  sort_pending();
+  for (std::size_t k = 0; k < count; ++k) {
+    if (k + prefetch_distance < count) index_.prefetch(sorted_[k + prefetch_distance].hash);
+    const pending_name& p = sorted_[k];
+    is_new_[p.order] = add({text_.data() + p.start, p.size}, p.hash) ? 1 : 0;
+  }
+  for (const pending_name& p : pending_) {
+    if (is_new_[p.order] != 0) print({text_.data() + p.start, p.size}, out);
+  }
+  pending_.clear();
+  text_.clear();
+}
+
+// A stable counting sort on the leading bits of each name's first slot:
+// equal names keep the order they were offered in, so the first of them is
+// the one found new.
+void section_list::sort_pending() {
+  const std::size_t slots = index_.slot_count();
+  const auto slot_bits = static_cast<unsigned>(std::countr_zero(slots));
+  const unsigned shift = slot_bits > bucket_bits ? slot_bits - bucket_bits : 0;
+  const auto bucket_of = [this, shift](const pending_name& p) {
+    return index_.first_slot(p.hash) >> shift;
+  };
+  bucket_starts_.assign((slots >> shift) + 1, 0);
+  for (const pending_name& p : pending_) ++bucket_starts_[bucket_of(p) + 1];
+  for (std::size_t b = 1; b < bucket_starts_.size(); ++b)
+    bucket_starts_[b] += bucket_starts_[b - 1];
+  for (const pending_name& p : pending_) sorted_[bucket_starts_[bucket_of(p)]++] = p;
+}
+
+void section_list::print(std::string_view name, std::FILE* out) {
+  fwrite_unlocked(name.data(), 1, name.size(), out);
+  putc_unlocked('\n', out);
+}
 
 bool section_list::add(std::string_view name, std::size_t hash) {
-  const auto name_at = [this](std::size_t i) {
-    return names_.at(static_cast<record_arena::ref>(i));
-  };
+  const auto name_at = [this](std::size_t i) { return names_.at(refs_[i]); };
   if (index_.find(name, hash, name_at) != name_index::npos) return false;
-  record_arena::ref kept = 0;
   try {
-    kept = names_.append(name);
+    refs_.push_back(names_.append(name));
   } catch (const std::bad_alloc&) {
     fail_out_of_memory("Out of memory for the new section name");
   }
   try {
-    index_.insert(hash, kept);
+    index_.insert(hash, refs_.size() - 1);
   } catch (const std::bad_alloc&) {
     fail_out_of_memory("Out of memory for the section names list");
   }
   return true;
-}
-
-void section_list::offer(std::string_view name, std::FILE* out) {
-  group& g = groups_[filling_];
-  pending_name& p = g.names[g.count];
-  p.hash = name_index::hash_of(name);
-  try {
-    g.text.append(name);
-  } catch (const std::bad_alloc&) {
-    fail_out_of_memory("Out of memory for the new section name");
-  }
-  p.end = g.text.size();
-  index_.prefetch(p.hash);
-  if (++g.count < g.names.size()) return;
-  filling_ = 1 - filling_;
-  settle(groups_[filling_], out);
-}
-
-void section_list::flush(std::FILE* out) {
-  settle(groups_[1 - filling_], out);
-  settle(groups_[filling_], out);
-}
-
-void section_list::settle(group& g, std::FILE* out) {
-  const std::size_t count = std::exchange(g.count, 0);
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::string_view name(g.text.data() + start, g.names[i].end - start);
-    start = g.names[i].end;
-    if (!add(name, g.names[i].hash)) continue;
-    fwrite_unlocked(name.data(), 1, name.size(), out);
-    putc_unlocked('\n', out);
-  }
-  g.text.clear();
 }
 
 void section_list_add(run& r, std::string_view name) {

@@ -2,12 +2,14 @@
 // time each is read.
 #pragma once
 
-#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "vars/chunked_array.h"
 #include "vars/name_index.h"
 #include "vars/record_arena.h"
 
@@ -15,37 +17,38 @@ namespace inipick {
 
 class section_list {
  public:
-  // Records name; true when it was not recorded before. Fails with "Out of
-  // memory for the section names list" or "... for the new section name".
-  bool add(std::string_view name);
-
   // Records name and, when it is new, prints it on out followed by a line
-  // feed. Names are taken in order but in groups: while one group fills,
-  // the index slots of the one before it load, so that lookups rarely wait
-  // for memory. flush() deals with every name still pending.
+  // feed. Names are taken in batches, whose lookups are made in the order
+  // of the index slots they start at: the index is then read front to back
+  // rather than at random, which matters once it outgrows the caches. The
+  // names of a batch are printed in the order they were offered. flush()
+  // deals with the names still pending. Fails with "Out of memory for the
+  // section names list" or "Out of memory for the new section name".
   void offer(std::string_view name, std::FILE* out);
   void flush(std::FILE* out);
 
-  // In order of first appearance.
-  [[nodiscard]] std::vector<std::string_view> names() const { return names_.strings(); }
+  // The number of distinct names recorded.
+  [[nodiscard]] std::size_t size() const noexcept { return names_.size(); }
 
  private:
-  bool add(std::string_view name, std::size_t hash);
-
   struct pending_name {
-    std::size_t hash = 0;
-    std::size_t end = 0;  // in text, where the previous one's end starts it
+    std::size_t hash;
+    std::uint32_t start;  // in text_
+    std::uint32_t size;
+    std::uint32_t order;  // in pending_
   };
-  struct group {
-    std::array<pending_name, 16> names;
-    std::size_t count = 0;
-    std::string text;  // copies: the caller's strings do not outlive the call
-  };
-  void settle(group& g, std::FILE* out);
+  [[nodiscard]] std::size_t batch_limit() const noexcept;
+  void sort_pending();
+  bool add(std::string_view name, std::size_t hash);
+  static void print(std::string_view name, std::FILE* out);
 
-  std::array<group, 2> groups_;
-  std::size_t filling_ = 0;  // the other group is older
-  name_index index_;         // positions are numbers in names_
+  std::vector<pending_name> pending_;
+  std::string text_;  // copies: the caller's strings do not outlive the call
+  std::vector<pending_name> sorted_;
+  std::vector<std::uint32_t> bucket_starts_;
+  std::vector<unsigned char> is_new_;
+  name_index index_;  // positions are indexes in refs_
+  chunked_array<record_arena::ref> refs_;
   record_arena names_;
 };
 

@@ -84,9 +84,6 @@ struct test_run {
   run r{out.get(), err.get()};
 };
 
-// The section names a run has recorded, in order.
-inline std::vector<std::string_view> recorded_sections(const run& r) { return r.sections.names(); }
-
 // Whether fn throws a fatal_error with exactly this status and message.
 template <typename F>
 ::testing::AssertionResult fails_with(F&& fn, int status, std::string_view message) {

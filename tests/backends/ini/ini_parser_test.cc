@@ -56,7 +56,6 @@ TEST(IniParser, SectionHeaders) {
       continue;
     }
     read();
-    EXPECT_EQ(test::recorded_sections(t.r), std::vector<std::string_view>{c.name});
     EXPECT_EQ(t.out.str(), std::string(c.name) + "\n");
     EXPECT_EQ(t.r.settings.section, c.name);  // the first header is adopted
   }
