@@ -8,6 +8,7 @@
 
 #include "cli/fatal_error.h"
 #include "cli/run.h"
+#include "vars/short_copy.h"
 
 namespace inipick {
 namespace {
@@ -29,18 +30,24 @@ void section_list::offer(std::string_view name, std::FILE* out) {
   if (name.size() >= largest_batch_text) {
     // Not worth a copy: looked up on its own, after the names before it.
     flush(out);
-    if (add(name, name_index::hash_of(name))) print(name, out);
+    if (add(name, name_index::hash_of(name))) {
+      fwrite_unlocked(name.data(), 1, name.size(), out);
+      putc_unlocked('\n', out);
+    }
     return;
   }
+  if (text_size_ + name.size() > largest_batch_text) flush(out);
   try {
-    pending_.push_back({name_index::hash_of(name), static_cast<std::uint32_t>(text_.size()),
+    if (!text_) text_ = std::make_unique_for_overwrite<char[]>(largest_batch_text);
+    pending_.push_back({name_index::hash_of(name), static_cast<std::uint32_t>(text_size_),
                         static_cast<std::uint32_t>(name.size()),
                         static_cast<std::uint32_t>(pending_.size())});
-    text_.append(name);
   } catch (const std::bad_alloc&) {
     fail_out_of_memory("Out of memory for the new section name");
   }
-  if (pending_.size() >= batch_limit() || text_.size() >= largest_batch_text) flush(out);
+  short_copy(text_.get() + text_size_, name.data(), name.size());
+  text_size_ += name.size();
+  if (pending_.size() >= batch_limit()) flush(out);
 }
 
 std::size_t section_list::batch_limit() const noexcept {
@@ -54,6 +61,7 @@ void section_list::flush(std::FILE* out) {
     index_.reserve(names_.size() + count);
     sorted_.resize(count);
     is_new_.assign(count, 0);
+    printed_.resize(text_size_ + count);
   } catch (const std::bad_alloc&) {
     fail_out_of_memory("Out of memory for the section names list");
   }
@@ -61,13 +69,18 @@ void section_list::flush(std::FILE* out) {
   for (std::size_t k = 0; k < count; ++k) {
     if (k + prefetch_distance < count) index_.prefetch(sorted_[k + prefetch_distance].hash);
     const pending_name& p = sorted_[k];
-    is_new_[p.order] = add({text_.data() + p.start, p.size}, p.hash) ? 1 : 0;
+    is_new_[p.order] = add({text_.get() + p.start, p.size}, p.hash) ? 1 : 0;
   }
+  char* end = printed_.data();
   for (const pending_name& p : pending_) {
-    if (is_new_[p.order] != 0) print({text_.data() + p.start, p.size}, out);
+    if (is_new_[p.order] == 0) continue;
+    short_copy(end, text_.get() + p.start, p.size);
+    end += p.size;
+    *end++ = '\n';
   }
+  fwrite_unlocked(printed_.data(), 1, static_cast<std::size_t>(end - printed_.data()), out);
   pending_.clear();
-  text_.clear();
+  text_size_ = 0;
 }
 
 // A stable counting sort on the leading bits of each name's first slot:
@@ -87,21 +100,16 @@ void section_list::sort_pending() {
   for (const pending_name& p : pending_) sorted_[bucket_starts_[bucket_of(p)]++] = p;
 }
 
-void section_list::print(std::string_view name, std::FILE* out) {
-  fwrite_unlocked(name.data(), 1, name.size(), out);
-  putc_unlocked('\n', out);
-}
-
 bool section_list::add(std::string_view name, std::size_t hash) {
-  const auto name_at = [this](std::size_t i) { return names_.at(refs_[i]); };
+  const auto name_at = [this](std::size_t i) { return names_[i]; };
   if (index_.find(name, hash, name_at) != name_index::npos) return false;
   try {
-    refs_.push_back(names_.append(name));
+    names_.push_back(name);
   } catch (const std::bad_alloc&) {
     fail_out_of_memory("Out of memory for the new section name");
   }
   try {
-    index_.insert(hash, refs_.size() - 1);
+    index_.insert(hash, names_.size() - 1);
   } catch (const std::bad_alloc&) {
     fail_out_of_memory("Out of memory for the section names list");
   }

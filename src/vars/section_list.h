@@ -5,13 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "vars/chunked_array.h"
 #include "vars/name_index.h"
-#include "vars/record_arena.h"
+#include "vars/string_table.h"
 
 namespace inipick {
 
@@ -40,16 +40,16 @@ class section_list {
   [[nodiscard]] std::size_t batch_limit() const noexcept;
   void sort_pending();
   bool add(std::string_view name, std::size_t hash);
-  static void print(std::string_view name, std::FILE* out);
 
   std::vector<pending_name> pending_;
-  std::string text_;  // copies: the caller's strings do not outlive the call
+  std::unique_ptr<char[]> text_;  // copies: the caller's strings do not outlive the call
+  std::size_t text_size_ = 0;
+  std::vector<char> printed_;  // a batch's output, written at once
   std::vector<pending_name> sorted_;
   std::vector<std::uint32_t> bucket_starts_;
   std::vector<unsigned char> is_new_;
-  name_index index_;  // positions are indexes in refs_
-  chunked_array<record_arena::ref> refs_;
-  record_arena names_;
+  name_index index_;  // positions are numbers in names_
+  string_table names_;
 };
 
 struct run;

@@ -49,8 +49,9 @@ TEST(SectionList, ThousandsOfNamesEachPrintedOnce) {
   EXPECT_EQ(t.r.sections.size(), 5000u);
 }
 
-// Names are looked up in batches, out of order; a name too long to batch is
-// looked up alone. Neither may change what is printed or its order.
+// Names are looked up in batches, out of order; a batch ends at a count or
+// at an amount of text, and a name too long to batch is looked up alone. Neither may change what is
+// printed or its order.
 TEST(SectionList, OrderKeptAcrossBatchesAndVeryLongNames) {
   test::test_run t;
   t.r.settings.query_sections = true;
@@ -63,6 +64,9 @@ TEST(SectionList, OrderKeptAcrossBatchesAndVeryLongNames) {
   };
   for (int i = 0; i < 20000; ++i) {
     if (i == 777 || i == 15000) offer(long_name);
+    // Two of these fill a batch's room for text before its count.
+    if (i % 4000 == 1)
+      offer(std::string(std::size_t{600} << 10, static_cast<char>('a' + i / 4000)));
     // Names n0 n1 n0 n2 n3 n2 ...: each third one comes back at once.
     offer("n" + std::to_string(i / 3 * 2 + i % 3 % 2));
     if (i % 5000 == 0) offer("n0");  // and one from long before
