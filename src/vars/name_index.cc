@@ -74,8 +74,10 @@ void name_index::insert(std::size_t hash, std::size_t position) {
 // At most four fifths full: probing four-byte slots, even a long run of
 // them is a cache line or two.
 void name_index::reserve(std::size_t count) {
-  // Position plus one must fit in the slot: 2^32 - 1 positions at most.
-  if (count >= UINT32_MAX) throw std::bad_alloc();
+  // Position plus one must fit in a slot's low bits, so the slots must not
+  // outnumber what 32 bits count: 2^32 slots, four fifths of them used.
+  constexpr std::size_t most = (std::size_t{1} << 32) / 5 * 4;
+  if (count > most) throw std::bad_alloc();
   std::size_t slots = size_ == 0 ? 16 : size_;
   while (5 * count > 4 * slots) slots *= 2;
   if (slots != size_) grow_to(slots);
