@@ -5,6 +5,7 @@
 #
 #   bench/run.sh           default sizes (big file 100 MB): a few minutes
 #   bench/run.sh --full    the big file at 1 GB, as the targets are set
+#                          (and a stream of three times as many NUL bytes)
 #
 # Options (sizes in bytes or counts):
 #   --full                  --big-bytes 1000000000
@@ -343,6 +344,21 @@ r=$(calc 'big / (tenth * bb / tb)' "big=$t_big" "tenth=$t_tenth" "bb=$big_bytes"
 judge "$r" le 1.15
 echo "target 6  growth: big file ${t_big} s, tenth ${t_tenth} s: ${r}x ten times the tenth" \
   "(max 1.15x) $v$note"
+
+# NUL bytes: what follows a line's first NUL is never kept, so a stream of
+# them (three times the big file) runs in bounded memory at the speed of
+# wc -l on the same stream, timed in turn.
+nul_bytes=$((opt_big * 3))
+nul_ini=(sh -c 'head -c "$1" /dev/zero | "$2" -f - -s a b' sh "$nul_bytes" "$binary")
+read -r t tw < <(paired_medians "$runs" "${nul_ini[@]}" \
+  -- sh -c 'head -c "$1" /dev/zero | wc -l' sh "$nul_bytes")
+r=$(calc 'a / b' "a=$t" "b=$tw")
+judge "$r" le 1.5
+echo "target 7  NUL stream of $(mb "$nul_bytes") MB: inipick ${t} s, wc -l ${tw} s, timed in turn:" \
+  "${r}x wc -l (max 1.5x) $v"
+rss=$(peak_kib "${nul_ini[@]}")
+judge "$(mib "$rss")" le 16
+echo "target 7  NUL stream: peak RSS $(mib "$rss") MiB (max 16 MiB) $v"
 
 echo
 echo "summary: PASS $passed of $((passed + failed))"

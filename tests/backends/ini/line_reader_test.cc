@@ -183,6 +183,19 @@ TEST(LineReader, ManyShortLinesFromAPipeOfSmallWrites) {
   EXPECT_EQ(read_all(reader), expected);
 }
 
+TEST(LineReader, TailAfterANulSpanningBlocksIsSkipped) {
+  using namespace std::string_literals;
+  // No line feed in the tail, but bytes that would end a name, a header or
+  // a line if they were kept.
+  std::string tail;
+  while (tail.size() < 3 * block) tail += "x= ]\\\r\0"s;
+  const std::string input = "[s]\na=1\0"s + tail + "\r\nb\0"s + tail;
+  EXPECT_EQ(read_all(input), (lines{"[s]", "a=1", "b"}));
+  trickling_pipe pipe(input);
+  line_reader reader(pipe.fd());
+  EXPECT_EQ(read_all(reader), (lines{"[s]", "a=1", "b"}));
+}
+
 TEST(LineReader, ReadErrorsAreReportedNotTakenForTheEnd) {
   const unique_fd dir(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   ASSERT_GE(dir.get(), 0);
