@@ -70,7 +70,7 @@ void print_entry(run& r, const var_entry& e) {
 }  // namespace
 
 int print_listing(run& r) {
-  const std::vector<var_entry>& entries = r.vars.entries();
+  const auto& entries = r.vars.entries();
   if (r.settings.check_only) {
     const bool found =
         std::any_of(entries.begin(), entries.end(), [](const var_entry& e) { return e.display; });
