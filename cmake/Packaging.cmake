@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-2-Clause
 # Installs the manual page and the shell completions next to the binary, and
 # describes the Debian package that `cpack -G DEB` builds from the install.
 

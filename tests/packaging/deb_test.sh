@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-2-Clause
 # `cpack -G DEB` makes a .deb with the right control fields, dependencies
 # found from the linked libraries, and exactly the files a user needs, laid
 # out as Debian expects.
