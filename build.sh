@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-2-Clause
 # Builds inipick and shows it at work on the shipped example:
 #   ./build.sh          build, then run: inipick -f examples/app.ini -s db host port
 #   ./build.sh test     build with the tests, then run every test (ctest)

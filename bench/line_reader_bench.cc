@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Throughput of the line reader on short, long and CRLF-ended lines, read
 // from an in-memory file so that the disk plays no part.
 #include <sys/mman.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-2-Clause
 # Measures inipick against its speed and memory targets, side by side with
 # wc -l, cat, git config and awk on the same generated files. Whole-process
 # wall times, medians; peak RSS as the kernel reports it for the child.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-2-Clause
 # The awk one-liner that scripts use in place of a real reader, for
 # comparison: the value of KEY in SECTION, nothing validated, no
 # continuation lines.  awk -v section=S -v key=K -f bench/select.awk FILE

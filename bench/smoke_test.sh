@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-2-Clause
 # bench_smoke: the workload generator keeps its promises, and the benchmark
 # script runs end to end on tiny workloads with already built binaries.
 #   bench/smoke_test.sh INIPICK INIPICK_WORKLOAD

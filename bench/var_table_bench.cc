@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The variable table: inserting distinct names must cost the same per name
 // at a million names as at a thousand, and replacing must not depend on
 // the table's size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Writes the benchmark workloads, byte for byte the same for the same flags,
 // and times commands for bench/run.sh where hyperfine is missing.
 #include <fcntl.h>

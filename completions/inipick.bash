@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-2-Clause
 # bash completion for inipick                              -*- shell-script -*-
 #
 # Completes options, the words of -q, the file types of -t, files after -f,

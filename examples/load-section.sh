@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-2-Clause
 # Loads one section of an INI file into shell variables, the safe way.
 # Source it from sh, bash, dash or zsh (inipick must be on PATH):
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // A libFuzzer target: arbitrary bytes become the INI input of one of a
 // handful of command lines, and what must hold for any input is checked.
 //

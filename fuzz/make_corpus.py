@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: BSD-2-Clause
 """Writes the seed corpus into fuzz/corpus/ (run from anywhere; it replaces the folder).
 
 A seed is byte 0 (the fuzzer's command line, an index into its table),

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-2-Clause
 # Fuzzes inipick for SECONDS (default 600) with one worker:
 #   fuzz/run.sh [SECONDS]
 # Builds build-fuzz with clang when needed, starts from the seed corpus in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // inipick: print variables of INI files for shell scripts.
 #include "cli/entry.h"
 

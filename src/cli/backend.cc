@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The table of configuration file types.
 #include "cli/backend.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Configuration file types and how one is chosen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Start-up, the single place where failures are reported, and making sure
 // the output reached the system.
 #include "cli/entry.h"

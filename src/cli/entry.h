@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The program's entry and its run sequence.
 #pragma once
 

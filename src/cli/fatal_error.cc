@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Builders for the fatal errors of every part of the program.
 #include "cli/fatal_error.h"
 

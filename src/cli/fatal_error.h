@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The one way a run fails: thrown where the failure is found, caught once by
 // the entry point, which prints the message and returns the status.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Version line, usage text, backend list and the feature table.
 #include "cli/info_queries.h"
 

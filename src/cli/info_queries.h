@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The answers that need no configuration file: version, usage, backends,
 // features.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Sorting and printing the variable table.
 #include "cli/listing.h"
 

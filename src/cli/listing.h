@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The result: the kept variables, sorted by name.
 #pragma once
 

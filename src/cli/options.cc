@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The option switch.
 #include "cli/options.h"
 

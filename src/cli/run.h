@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Everything one run of the program owns, from the command line to the
 // printed result. Production makes one per process; tests make many.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Validation, then the backend, then the listing: the spine of every run.
 #include <new>
 #include <string>

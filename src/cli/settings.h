@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The run settings: what the command line asked for.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Single-quote quoting: the one form in which no byte but the quote itself
 // is special to the shell.
 #include "cli/shell_quote.h"

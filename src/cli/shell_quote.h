@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Quoting for the Bourne shell, so that output can be eval'ed.
 #pragma once
 

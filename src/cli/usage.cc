@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The usage text, in one place.
 #include "cli/usage.h"
 

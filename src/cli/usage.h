@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The usage text, shown by -h and after a bad option.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // An array that grows in chunks of doubling size, so growing never copies or
 // moves what it holds, and its memory comes in few, large, zeroed pieces.
 #pragma once

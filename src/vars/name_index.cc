@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Open addressing with linear probing.
 #include "vars/name_index.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // A hash index from names to positions in an insertion-ordered array, so
 // that "is this name stored already?" costs the same for the millionth name
 // as for the first. The array keeps the names; the index keeps positions.

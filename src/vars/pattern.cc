@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // PCRE2 behind pattern_compile and pattern_match.
 #include "vars/pattern.h"
 

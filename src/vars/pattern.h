@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Regular expressions for -x: the program's only contact with PCRE2.
 #pragma once
 

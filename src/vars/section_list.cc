@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Remembering and printing section names for -q sections.
 #include "vars/section_list.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The distinct section names of the input, printed by -q sections the first
 // time each is read.
 #pragma once

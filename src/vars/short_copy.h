@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Copies of a few bytes, as names mostly are, without a call to memcpy:
 // two overlapping loads and stores cover any size up to sixteen.
 #pragma once

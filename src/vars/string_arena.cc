@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Bump allocation from blocks; a large string gets a block of its own so
 // that the current block's remainder is not wasted.
 #include "vars/string_arena.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Copies of strings kept for the whole run, in large blocks: one allocation
 // serves thousands of names and values, and nothing is freed one by one.
 #pragma once

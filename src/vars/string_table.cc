@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 #include "vars/string_table.h"
 
 #include "vars/short_copy.h"

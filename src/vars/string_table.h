@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Strings kept for the whole run and found again by their number, 0, 1, 2
 // and so on in the order they were added. A string of up to fifteen bytes,
 // as most names are, takes sixteen bytes and is read with one access.

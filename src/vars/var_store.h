@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Deciding which variables read from the input are wanted.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Insert-or-replace through a hash index, keeping first-stored order.
 #include "vars/var_table.h"
 

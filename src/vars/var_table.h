@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The kept variables: unique by name, in the order their names were first
 // stored.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Small blocks come from calloc. Large ones come straight from the kernel,
 // on huge pages where it allows them, and populated in one call: here a
 // page fault costs microseconds, and a hash table touches every page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Zero-filled memory for large tables that are written all over at once.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // A string view that is known to be followed by a NUL byte, so that it can
 // be handed to C functions (fnmatch) without a copy.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Start-up pieces of the front end: the program name, the UTF-8 code set
 // test, backend selection, and the internal errors of a backend that lacks
 // an operation.

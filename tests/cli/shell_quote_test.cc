@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Bourne-shell quoting of values, and which names may go out unquoted.
 #include "cli/shell_quote.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // One end-to-end case: how to run the built binary and what it must print,
 // and builders for the case tables, which include only this header.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Runs one case against the built binary and reports differences readably.
 #include <fcntl.h>
 #include <poll.h>

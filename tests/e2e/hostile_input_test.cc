@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Inputs that are not INI files, huge inputs, broken standard streams, and
 // running out of memory.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // -V, -h, -T and the feature queries: answered without reading any input.
 #include "e2e_case.h"
 

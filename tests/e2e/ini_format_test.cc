@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The INI format as the program reads it: headers, variable lines,
 // comments, continuations, line ends, and which variables a run offers.
 #include "e2e_case.h"

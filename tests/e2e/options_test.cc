@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Option reading and validation: which words are options, which message
 // wins when several things are wrong, and the usage text after a bad option.
 #include "e2e_case.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The result listing: when names are shown, the order, shell quoting, and
 // what happens when standard output cannot take the result.
 #include "e2e_case.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // -x: PCRE2 searches for names and values, compile errors before any input
 // is opened, and UTF-8 mode under a UTF-8 locale.
 #include "e2e_case.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // -q sections: distinct names in order of first appearance, printed while
 // the input is read.
 #include "e2e_case.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Which variables a run keeps: exact names, name globs, value globs, -O,
 // repeated definitions and the check mode.
 #include "e2e_case.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Stands in for libFuzzer's main: runs every file of the folders named on
 // the command line through the fuzz target once, so that the seed corpus and
 // every kept crash are checked by the ordinary test build.

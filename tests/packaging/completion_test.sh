@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-2-Clause
 # Drives the bash completion function the way bash does on Tab: COMP_WORDS,
 # COMP_CWORD, COMP_LINE and COMP_POINT for a typed line, then COMPREPLY.
 # The completion calls inipick from PATH, here the built one.

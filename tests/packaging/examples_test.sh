@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-2-Clause
 # The shipped examples work as documented: the loader script sets exactly the
 # safe variables in every common shell and nothing on error, the example
 # files parse, and every README transcript prints what the README shows.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-2-Clause
 # `cmake --install` into a fresh prefix puts every file where the tools look
 # for it, and what it installed works from there.
 # Usage: bash install_test.sh SOURCE_DIR BUILD_DIR

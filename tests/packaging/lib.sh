@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-2-Clause
 # Shared helpers of the packaging tests: counters, comparisons, and the
 # runner for documented command transcripts. Sourced, never run.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-2-Clause
 # The manual page renders without warnings and agrees with the program: its
 # synopsis is the usage text's, it documents every option the usage text
 # lists, its version is the program's, and its examples print what it says.

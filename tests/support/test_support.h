@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Helpers shared by the unit tests: inputs held in memory, captured output
 // and checks of the fatal errors a unit throws.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The hash index beside the insertion-ordered arrays: growth, probing past
 // equal hashes and around the end of the slots, and exact name comparison.
 #include "vars/name_index.h"

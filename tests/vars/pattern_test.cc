@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // PCRE2 behind -x: search semantics, compile and match failures, UTF mode
 // and the shared match data block that grows only when a match needs it.
 #include "vars/pattern.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The distinct section names, printed by -q sections in order of first
 // appearance.
 #include "vars/section_list.h"

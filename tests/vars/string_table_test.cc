@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Kept strings come back byte for byte from their numbers, whatever their
 // length: on both sides of the fifteen bytes kept inline, and across the
 // chunks and blocks that hold them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Name selection, the value filter and repeated definitions in front of the
 // variable table.
 #include "vars/var_store.h"

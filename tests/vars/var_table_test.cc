@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The variable table: one entry per name, in first-stored order, with the
 // last definition's value, section and display flag.
 #include "vars/var_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Opening, reading and closing an INI input.
 #include "backends/ini/ini_backend.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The "ini" backend's three operations.
 #pragma once
 

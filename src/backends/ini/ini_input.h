@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The INI backend's open input, kept from openfile to closefile.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Line classification and the INI rules. Names and values stay views into
 // the line until var_store keeps them; only a continued value is copied.
 #include "backends/ini/ini_parser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The INI syntax, one line at a time: headers, variables, comments and
 // continued values, and which variables lie in the selected section.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Block reads split with memchr: about twice the speed of getline, and the
 // same lines.
 #include "backends/ini/line_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Reads an input line by line, in large blocks, with no limit on a line's
 // length.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // Which bytes count as whitespace: those below 0x80 that the current locale
 // classes as spaces. Build it after the locale is set.
 #pragma once

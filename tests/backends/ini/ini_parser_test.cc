@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The INI syntax as ini_readfile reads it: where names begin and end, which
 // variables reach var_store and under which section, and the section names
 // offered to the section list.

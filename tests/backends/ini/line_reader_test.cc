@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-2-Clause
 // The line reader: line ends, NUL bytes, the byte-order mark, block
 // boundaries, short reads from a pipe and read errors.
 #include "backends/ini/line_reader.h"
