@@ -3,7 +3,6 @@
 #include "cli/entry.h"
 
 #include <langinfo.h>
-#include <stdio_ext.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -16,6 +15,7 @@
 
 #include "cli/fatal_error.h"
 #include "cli/run.h"
+#include "port/port.h"
 
 namespace inipick {
 namespace {
@@ -31,7 +31,7 @@ void report(std::FILE* err, const char* name, const fatal_error& e) {
 // Unix tool, a closed standard output only matters if something was
 // written to it.
 void close_output(std::FILE* out) {
-  const bool pending = __fpending(out) != 0;
+  const bool pending = port::output_pending(out);
   const bool had_error = std::ferror(out) != 0;
   errno = 0;
   const bool flush_failed = std::fflush(out) != 0;
