@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
@@ -79,6 +80,11 @@ int entry(int argc, char* argv[]) {
     report(stderr, name, e);
     status = e.status();
   } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "%s: Could not allocate memory: %s\n", name, std::strerror(ENOMEM));
+    status = 1;
+  } catch (const std::length_error&) {
+    // A string longer than the library allows: on a 32-bit system a value
+    // of 2 GiB or so, which memory could not have held either.
     std::fprintf(stderr, "%s: Could not allocate memory: %s\n", name, std::strerror(ENOMEM));
     status = 1;
   }
