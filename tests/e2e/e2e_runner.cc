@@ -140,6 +140,12 @@ outcome run_case(const e2e_case& c, const fs::path& root) {
   for (std::string& w : words) argv.push_back(w.data());
   argv.push_back(nullptr);
   std::vector<std::string> env_words = c.env;
+  // Under emulation the target's locales may live elsewhere: a big-endian
+  // program cannot read this machine's.
+  const char* locpath = std::getenv("LOCPATH");
+  if (std::getenv("INIPICK_TEST_EMULATED") != nullptr && locpath != nullptr) {
+    env_words.push_back(std::string("LOCPATH=") + locpath);
+  }
   std::vector<char*> envp;
   for (std::string& w : env_words) envp.push_back(w.data());
   envp.push_back(nullptr);
