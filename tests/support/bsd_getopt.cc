@@ -47,15 +47,15 @@ int getopt(int argc, char* const argv[], const char* options) {
     optopt = *place++;
   }
 
-  const char* spec = optopt == ':' ? nullptr : std::strchr(options, optopt);
-  if (spec == nullptr) {
+  const char* entry = optopt == ':' ? nullptr : std::strchr(options, optopt);
+  if (entry == nullptr) {
     if (*place == '\0') ++optind;
     if (opterr != 0 && options[0] != ':') {
       std::fprintf(stderr, "%s: invalid option -- '%c'\n", argv[0], optopt);
     }
     return '?';
   }
-  if (spec[1] != ':') {
+  if (entry[1] != ':') {
     optarg = nullptr;
     if (*place == '\0') ++optind;
     return optopt;
