@@ -33,7 +33,15 @@ install_packages() {
   local packages=(cmake pkg-config libpcre2-dev g++ clang googletest libgtest-dev libgmock-dev
     libc++-14-dev libc++abi-14-dev qemu-user-static locales file groff-base man-db mandoc dpkg-dev dash)
   for arch in $targets; do packages+=("g++-${triple[$arch]}"); done
-  for arch in $targets; do dpkg --add-architecture "$arch"; done
+  # Only for apt-get download: taken away again at exit, so that a later
+  # apt-get update on this machine does not depend on their indexes.
+  local foreign
+  foreign=$(dpkg --print-foreign-architectures)
+  for arch in $targets; do
+    grep -qx "$arch" <<<"$foreign" && continue
+    dpkg --add-architecture "$arch"
+    added_architectures+=("$arch")
+  done
   # An index that is mid-sync on the mirror is not fatal: the packages below
   # are what must arrive.
   mkdir -p "$work"
@@ -163,6 +171,12 @@ bsd_getopt_build() {
   quiet cmake --build "$dir" --parallel "$jobs" || return 1
   run_suite bsd-getopt "$dir"
 }
+
+added_architectures=()
+remove_added_architectures() {
+  for arch in "${added_architectures[@]}"; do dpkg --remove-architecture "$arch" || true; done
+}
+trap remove_added_architectures EXIT
 
 start=$SECONDS
 failed=()
