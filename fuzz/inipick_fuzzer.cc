@@ -29,6 +29,7 @@
 #include "cli/entry.h"
 #include "cli/fatal_error.h"
 #include "cli/run.h"
+#include "port/getopt_reset.h"
 
 namespace {
 
@@ -233,6 +234,7 @@ outcome invoke(const std::vector<const char*>& words, const std::string& pattern
     inipick::run r(out, null_stream());
     r.settings.utf8_locale = utf8;
     try {
+      inipick::getopt_reset();
       o.status = inipick::run_sequence(r, static_cast<int>(args.size()), argv.data());
     } catch (const inipick::fatal_error& e) {
       o.failed = true;

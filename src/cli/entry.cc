@@ -4,7 +4,6 @@
 #include "cli/entry.h"
 
 #include <langinfo.h>
-#include <stdio_ext.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,11 +11,13 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
 #include "cli/fatal_error.h"
 #include "cli/run.h"
+#include "port/port.h"
 
 namespace inipick {
 namespace {
@@ -32,7 +33,7 @@ void report(std::FILE* err, const char* name, const fatal_error& e) {
 // Unix tool, a closed standard output only matters if something was
 // written to it.
 void close_output(std::FILE* out) {
-  const bool pending = __fpending(out) != 0;
+  const bool pending = port::output_pending(out);
   const bool had_error = std::ferror(out) != 0;
   errno = 0;
   const bool flush_failed = std::fflush(out) != 0;
@@ -80,6 +81,11 @@ int entry(int argc, char* argv[]) {
     report(stderr, name, e);
     status = e.status();
   } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "%s: Could not allocate memory: %s\n", name, std::strerror(ENOMEM));
+    status = 1;
+  } catch (const std::length_error&) {
+    // A string longer than the library allows: on a 32-bit system a value
+    // of 2 GiB or so, which memory could not have held either.
     std::fprintf(stderr, "%s: Could not allocate memory: %s\n", name, std::strerror(ENOMEM));
     status = 1;
   }

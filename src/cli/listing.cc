@@ -12,6 +12,7 @@
 #include "cli/fatal_error.h"
 #include "cli/run.h"
 #include "cli/shell_quote.h"
+#include "port/port.h"
 
 namespace inipick {
 namespace {
@@ -44,7 +45,7 @@ struct sort_key {
 
 // One thread writes: the locking stdio calls would only cost time.
 void put(std::FILE* out, std::string_view text) {
-  fwrite_unlocked(text.data(), 1, text.size(), out);
+  port::write_unlocked(text.data(), text.size(), out);
 }
 
 void print_entry(run& r, const var_entry& e) {

@@ -5,19 +5,29 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 #include "cli/backend.h"
 #include "cli/fatal_error.h"
 #include "cli/run.h"
 #include "cli/usage.h"
+#include "port/port.h"
 
 namespace inipick {
 namespace {
 
-// "+": stop at the first non-option whatever the environment says, as POSIX
-// does; "-:" lets --help and --version through as option '-'.
-constexpr const char* option_string = "+cf:hLlm:NnOP:p:q:Ss:Tt:xV-:";
+// "-:" lets --help and --version through as option '-'. The "+" is for a
+// getopt that would otherwise read options after the first operand.
+constexpr const char* plus_options = "+cf:hLlm:NnOP:p:q:Ss:Tt:xV-:";
+constexpr const char* option_string = port::getopt_permutes ? plus_options : plus_options + 1;
+
+// A lone "-" is an operand, as POSIX says; a BSD getopt would take it for
+// option '-', since the option string holds one. It can only be next when
+// getopt is between words.
+bool at_lone_hyphen(int argc, char* argv[]) {
+  return optind < argc && std::strcmp(argv[optind], "-") == 0;
+}
 
 void read_query(settings& s, std::string_view word) {
   if (word == "sections") {
@@ -46,9 +56,8 @@ void read_long_option(info_requests& info, std::string_view word) {
 option_result read_options(run& r, int argc, char* argv[]) {
   settings& s = r.settings;
   option_result result;
-  optind = 0;  // glibc: start afresh, so that a process may read several command lines
   opterr = 1;
-  for (int c; (c = getopt(argc, argv, option_string)) != -1;) {
+  for (int c; !at_lone_hyphen(argc, argv) && (c = getopt(argc, argv, option_string)) != -1;) {
     switch (c) {
       case 'c': s.check_only = true; break;
       case 'f': s.file_name = optarg; break;

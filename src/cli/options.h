@@ -16,10 +16,12 @@ struct option_result {
 };
 
 // Reads the options with POSIX getopt: reading stops at the first word that
-// is not an option, or after "--". Fails at the first bad option; for an
-// unknown letter or a missing argument getopt has already said why and the
-// usage text follows on the run's error stream. argv[0] is the program name
-// getopt's own messages use.
+// is not an option (a lone "-" included), or after "--". Fails at the first
+// bad option; for an unknown letter or a missing argument getopt has already
+// said why and the usage text follows on the run's error stream. argv[0] is
+// the program name getopt's own messages use. getopt carries on from where
+// it stopped: a process that reads a second command line calls
+// getopt_reset() first.
 option_result read_options(run& r, int argc, char* argv[]);
 
 }  // namespace inipick

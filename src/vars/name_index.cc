@@ -2,23 +2,27 @@
 // Open addressing with linear probing.
 #include "vars/name_index.h"
 
+#include <algorithm>
+#include <bit>
 #include <cassert>
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <utility>
+
+#include "port/port.h"
 
 namespace inipick {
 
 namespace {
 
-__extension__ using uint128 = unsigned __int128;
+// Position plus one must fit in a slot's low bits, so the slots must not
+// outnumber what 32 bits count, 2^32; and their bytes must be countable in
+// a size_t, which leaves 2^29 on a 32-bit system.
+constexpr std::uint64_t most_slots = std::min(
+    std::uint64_t{1} << 32, std::bit_floor(std::uint64_t{SIZE_MAX} / sizeof(std::uint32_t)));
 
-// Multiplies and folds the 128-bit product: every input bit reaches the
-// high and the low bits of the result.
-std::uint64_t mix(std::uint64_t a, std::uint64_t b) noexcept {
-  const uint128 product = static_cast<uint128>(a) * b;
-  return static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64);
-}
+std::uint64_t mix(std::uint64_t a, std::uint64_t b) noexcept { return port::multiply_fold(a, b); }
 
 std::uint64_t load64(const char* p) noexcept {
   std::uint64_t v = 0;
@@ -72,15 +76,14 @@ void name_index::insert(std::size_t hash, std::size_t position) {
   place(tag, position);
 }
 
+const std::size_t name_index::max_names = static_cast<std::size_t>(most_slots / 5 * 4);
+
 // At most four fifths full: probing four-byte slots, even a long run of
 // them is a cache line or two.
 void name_index::reserve(std::size_t count) {
-  // Position plus one must fit in a slot's low bits, so the slots must not
-  // outnumber what 32 bits count: 2^32 slots, four fifths of them used.
-  constexpr std::size_t most = (std::size_t{1} << 32) / 5 * 4;
-  if (count > most) throw std::bad_alloc();
+  if (count > max_names) throw std::bad_alloc();
   std::size_t slots = size_ == 0 ? 16 : size_;
-  while (5 * count > 4 * slots) slots *= 2;
+  while (5 * std::uint64_t{count} > 4 * std::uint64_t{slots}) slots *= 2;
   if (slots != size_) grow_to(slots);
 }
 

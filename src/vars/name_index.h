@@ -19,6 +19,11 @@ class name_index {
  public:
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
+  // The most names an index can number: beyond, reserve() and insert()
+  // fail as if memory had run out. About 3.4 billion; 429 million on a
+  // 32-bit system, where memory runs out long before.
+  static const std::size_t max_names;
+
   static std::size_t hash_of(std::string_view name) noexcept;
 
   // The position whose name (as name_at(position) reports it) equals name,

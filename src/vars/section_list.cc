@@ -9,6 +9,7 @@
 
 #include "cli/fatal_error.h"
 #include "cli/run.h"
+#include "port/port.h"
 #include "vars/short_copy.h"
 
 namespace inipick {
@@ -32,14 +33,16 @@ void section_list::offer(std::string_view name, std::FILE* out) {
     // Not worth a copy: looked up on its own, after the names before it.
     flush(out);
     if (add(name, name_index::hash_of(name))) {
-      fwrite_unlocked(name.data(), 1, name.size(), out);
+      port::write_unlocked(name.data(), name.size(), out);
       putc_unlocked('\n', out);
     }
     return;
   }
   if (text_size_ + name.size() > largest_batch_text) flush(out);
   try {
-    if (!text_) text_ = std::make_unique_for_overwrite<char[]>(largest_batch_text);
+    // Left uninitialised, as std::make_unique_for_overwrite would (libc++ 14
+    // lacks it).
+    if (!text_) text_.reset(new char[largest_batch_text]);
     pending_.push_back({name_index::hash_of(name), static_cast<std::uint32_t>(text_size_),
                         static_cast<std::uint32_t>(name.size()),
                         static_cast<std::uint32_t>(pending_.size())});
@@ -79,7 +82,7 @@ void section_list::flush(std::FILE* out) {
     end += p.size;
     *end++ = '\n';
   }
-  fwrite_unlocked(printed_.data(), 1, static_cast<std::size_t>(end - printed_.data()), out);
+  port::write_unlocked(printed_.data(), static_cast<std::size_t>(end - printed_.data()), out);
   pending_.clear();
   text_size_ = 0;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/backend.h"
+#include "port/getopt_reset.h"
 #include "support/test_support.h"
 
 namespace inipick {
@@ -86,6 +87,7 @@ TEST(Entry, BackendLackingAnOperationIsAnInternalError) {
     std::vector<char*> argv;
     for (std::string& w : words) argv.push_back(w.data());
     argv.push_back(nullptr);
+    getopt_reset();
     EXPECT_TRUE(fails_with([&] { run_sequence(t.r, 2, argv.data()); }, 2,
                            "INTERNAL ERROR: backend '" + std::string(c.partial.name) +
                                "' does not define a " + c.missing + " routine\n"));

@@ -27,6 +27,12 @@ INIPICK_E2E_CASES(OptionReading) = {
     on_app("ReadingStopsAtFirstNonOption", "-f app.ini -s db host -l", "host=alpha\n"),
     prints("DoubleHyphenEndsOptions", "-f dash.ini -s s -- -n", "dash\n",
            {{.name = "dash.ini", .content = "[s]\n-n = dash\n"}}),
+    // Even where getopt would take it for option '-', as a BSD one does.
+    prints("LoneHyphenIsAnOperand", "-f dash.ini -s s - -n", "-=lone\n-n=dash\n",
+           {{.name = "dash.ini", .content = "[s]\n- = lone\n-n = dash\n"}}),
+    with_stdin("[s]\n- = in\n", prints("LoneHyphenAsFileName", "-f - -s s -", "in\n")),
+    // Whatever the C library makes of a "+" heading the option string.
+    rejected("PlusIsAnUnknownLetter", "-+ -f app.ini host", "invalid option -- '+'", {app_ini}),
     on_app("LettersShareOneWord", "-Nsdb -fapp.ini host", "host=alpha\n"),
     on_app("LastSectionOptionCounts", "-s web -f app.ini -s db port", "5432\n"),
     on_app("LastFileOptionCounts", "-f nope.ini -f app.ini -s db host", "alpha\n"),

@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <new>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "port/port.h"
 
 namespace inipick {
 namespace {
@@ -112,6 +116,46 @@ TEST(NameIndex, HashesOfSimilarNamesSpreadOverLowAndHighBits) {
     EXPECT_GE(low.size(), 990u) << names.back();
     EXPECT_GE(high.size(), 990u) << names.back();
   }
+}
+
+// Asking for room beyond the slots' numbering fails before any arithmetic
+// on the count can wrap, whatever the width of size_t.
+TEST(NameIndex, ReservingBeyondTheMostNamesFailsAsMemoryDoes) {
+  for (const std::size_t count : {name_index::max_names + 1, SIZE_MAX / 4, SIZE_MAX}) {
+    name_index index;
+    EXPECT_THROW(index.reserve(count), std::bad_alloc) << count;
+    EXPECT_EQ(index.slot_count(), 0u);
+  }
+}
+
+// The hash is the same with and without 128-bit integers: the spread test
+// above covers both.
+TEST(NameIndex, PortableMultiplyFoldMatchesTheWideOne) {
+  const std::uint64_t edges[] = {0,
+                                 1,
+                                 0xffffffffU,
+                                 0x100000000U,
+                                 0x8000000000000000U,
+                                 UINT64_MAX,
+                                 0xa0761d6478bd642fU,
+                                 0xe7037ed1a0b428dbU};
+  for (const std::uint64_t a : edges) {
+    for (const std::uint64_t b : edges) {
+      EXPECT_EQ(port::multiply_fold_portable(a, b), port::multiply_fold(a, b)) << a << " * " << b;
+    }
+  }
+  std::uint64_t x = 0x9e3779b97f4a7c15U;
+  for (int i = 0; i < 100000; ++i) {
+    x ^= x << 13;
+    x ^= x >> 7;
+    x ^= x << 17;
+    const std::uint64_t y = x * 0xbf58476d1ce4e5b9U;
+    ASSERT_EQ(port::multiply_fold_portable(x, y), port::multiply_fold(x, y)) << x << " * " << y;
+  }
+  // Worked out by hand, for systems where both are the portable one:
+  // (2^64 - 1)^2 = 2^128 - 2^65 + 1, so the halves are 2^64 - 2 and 1.
+  EXPECT_EQ(port::multiply_fold_portable(UINT64_MAX, UINT64_MAX), 1 ^ (UINT64_MAX - 1));
+  EXPECT_EQ(port::multiply_fold_portable(0x100000000U, 0x100000000U), 1U);
 }
 
 }  // namespace

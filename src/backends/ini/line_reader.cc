@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -93,6 +94,12 @@ bool line_reader::fill() {
   }
   // One byte stays free for the NUL that ends the last line.
   if (capacity_ - end_ < 2) {
+    // Doubling must not wrap around, as it would for a 2 GiB line on a
+    // 32-bit system: the line is then as long as memory allows.
+    if (capacity_ > (SIZE_MAX - padding) / 2) {
+      error_ = ENOMEM;
+      return false;
+    }
     const std::size_t bigger = capacity_ == 0 ? block_size + 1 : 2 * capacity_;
     void* grown = std::realloc(buffer_.get(), bigger + padding);
     if (grown == nullptr) {

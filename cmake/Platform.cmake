@@ -1,0 +1,47 @@
+# SPDX-License-Identifier: BSD-2-Clause
+# What this system's C library and compiler offer, found by trying them and
+# written to port/config.h for src/port/port.h: the code never guesses from
+# system macros. Included from src/, so the fuzz build finds the same.
+include(CheckCXXSourceRuns)
+include(CheckCXXSymbolExists)
+include(CheckTypeSize)
+
+check_cxx_symbol_exists(fwrite_unlocked "stdio.h" INIPICK_HAVE_FWRITE_UNLOCKED)
+check_cxx_symbol_exists(__fpending "stdio.h;stdio_ext.h" INIPICK_HAVE_FPENDING)
+check_type_size("unsigned __int128" INIPICK_UINT128 LANGUAGE CXX)
+
+if(INIPICK_TEST_BSD_GETOPT)
+  # The getopt linked in for the tests is the BSD one, as on FreeBSD and
+  # macOS: it has optreset and does not permute.
+  set(INIPICK_HAVE_OPTRESET ON)
+  set(INIPICK_GETOPT_PERMUTES OFF)
+else()
+  check_cxx_symbol_exists(optreset "unistd.h;getopt.h" INIPICK_HAVE_OPTRESET)
+  # A getopt that moves options found after operands to the front (GNU's)
+  # must be told not to with a leading "+"; any other takes "+" as a letter.
+  if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR AND NOT DEFINED INIPICK_GETOPT_PERMUTES)
+    message(STATUS "Cannot run target programs: assuming a permuting getopt "
+                   "(set INIPICK_GETOPT_PERMUTES=OFF for a BSD C library)")
+    set(INIPICK_GETOPT_PERMUTES ON CACHE BOOL "Whether getopt permutes the command line")
+  elseif(NOT DEFINED INIPICK_GETOPT_PERMUTES)
+    check_cxx_source_runs([=[
+      #include <stdlib.h>
+      #include <unistd.h>
+      int main() {
+        unsetenv("POSIXLY_CORRECT");
+        char program[] = "x", operand[] = "operand", option[] = "-a";
+        char* argv[] = {program, operand, option, nullptr};
+        opterr = 0;
+        return getopt(3, argv, "a") == 'a' ? 0 : 1;
+      }]=] INIPICK_GETOPT_PERMUTES)
+  endif()
+endif()
+
+foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_FPENDING HAVE_INIPICK_UINT128
+             INIPICK_HAVE_OPTRESET INIPICK_GETOPT_PERMUTES)
+  if(${flag})
+    set(${flag}_01 1)
+  else()
+    set(${flag}_01 0)
+  endif()
+endforeach()

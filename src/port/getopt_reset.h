@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: BSD-2-Clause
+// Starting getopt afresh, for code that reads several command lines in one
+// process (the tests, the fuzzer). The program reads one, and getopt starts
+// right at process start on every system.
+#pragma once
+
+namespace inipick {
+
+// The next getopt call reads from argv[1], as its C library wants to be
+// told.
+void getopt_reset() noexcept;
+
+}  // namespace inipick
