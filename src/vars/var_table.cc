@@ -29,19 +29,20 @@ void var_table::insert_or_replace(std::optional<std::string_view> section, std::
         section ? std::optional(keep_section(*section)) : std::nullopt;
     if (found != name_index::npos) {
       var_entry& e = entries_[found];
-      e.value = keep_value(value_rooms_[found], value);
+      e.value = keep_value(e, value);
       e.section_name = kept_section;
       e.display = display;
       return;
     }
-    make_room_for_one(entries_);
-    make_room_for_one(value_rooms_);
-    const std::string_view kept_name = strings_.copy(name);
-    value_room room{nullptr, 0};
-    const std::string_view kept_value = keep_value(room, value);
-    index_.insert(hash, entries_.size());
-    entries_.push_back({kept_name, kept_value, kept_section, display});
-    value_rooms_.push_back(room);
+    var_entry e{strings_.copy(name), {}, kept_section, display};
+    e.value = keep_value(e, value);
+    entries_.push_back(e);
+    try {
+      index_.insert(hash, entries_.size() - 1);
+    } catch (const std::bad_alloc&) {
+      entries_.pop_back();  // an entry the index cannot find must not stay
+      throw;
+    }
   } catch (const std::bad_alloc&) {
     fail_out_of_memory("Could not allocate memory for the variables' values");
   }
@@ -50,14 +51,19 @@ void var_table::insert_or_replace(std::optional<std::string_view> section, std::
 // A redefinition reuses the room of the value it replaces; a longer one
 // gets at least twice the room, so a name defined over and over cannot make
 // the table grow without bound.
-std::string_view var_table::keep_value(value_room& room, std::string_view value) {
-  if (value.size() > room.size) {
+std::string_view var_table::keep_value(var_entry& e, std::string_view value) {
+  // The arena's bytes: the entry only holds them as const.
+  char* room = const_cast<char*>(e.value.data());
+  const std::size_t room_size = e.value_room;
+  if (value.size() > room_size) {
     const std::size_t bigger =
-        room.size == 0 ? value.size() : std::max(value.size(), 2 * room.size);
-    room = {strings_.allocate(bigger), bigger};
+        room_size == 0 ? value.size() : std::max(value.size(), 2 * room_size);
+    room = strings_.allocate(bigger);
+    // A room past four gigabytes is noted as less: never more than it is.
+    e.value_room = static_cast<std::uint32_t>(std::min<std::size_t>(bigger, UINT32_MAX));
   }
-  if (!value.empty()) std::memcpy(room.data, value.data(), value.size());
-  return {room.data, value.size()};
+  if (!value.empty()) std::memcpy(room, value.data(), value.size());
+  return {room, value.size()};
 }
 
 std::string_view var_table::keep_section(std::string_view section) {

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
 
+#include "vars/chunked_array.h"
 #include "vars/name_index.h"
 #include "vars/string_arena.h"
 
@@ -19,6 +21,9 @@ struct var_entry {
   std::string_view value;                        // of the last definition that reached the table
   std::optional<std::string_view> section_name;  // none ahead of the first header
   bool display = true;                           // false: stored only to hide an earlier definition
+  // Bytes at value.data() that a later definition may reuse; in the
+  // padding, so the entry does not grow.
+  std::uint32_t value_room = 0;
 };
 
 class var_table {
@@ -29,18 +34,14 @@ class var_table {
   void insert_or_replace(std::optional<std::string_view> section, std::string_view name,
                          std::string_view value, bool display);
 
-  [[nodiscard]] const std::vector<var_entry>& entries() const noexcept { return entries_; }
+  [[nodiscard]] const chunked_array<var_entry>& entries() const noexcept { return entries_; }
 
  private:
-  struct value_room {
-    char* data;
-    std::size_t size;
-  };
-  std::string_view keep_value(value_room& room, std::string_view value);
+  std::string_view keep_value(var_entry& e, std::string_view value);
   std::string_view keep_section(std::string_view section);
 
-  std::vector<var_entry> entries_;
-  std::vector<value_room> value_rooms_;  // where each entry's value may be rewritten
+  // Grows without moving what it holds: no moment holds the table twice.
+  chunked_array<var_entry> entries_;
   name_index index_;
   // Each section name is kept once, however many entries carry it.
   std::vector<std::string_view> sections_;

@@ -44,6 +44,7 @@ struct e2e_case {
   // Rarely needed knobs.
   std::string (*make_out)() = nullptr;  // expected stdout, built at run time
   std::string argv0 = "inipick";
+  void (*generate_stdin)(std::FILE*) = nullptr;  // instead of stdin_text
   bool stdin_closed = false;
   stdout_target stdout_to = stdout_target::captured;
   std::size_t address_space_mb = 0;  // RLIMIT_AS of the child; 0: unlimited

@@ -133,7 +133,7 @@ outcome run_case(const e2e_case& c, const fs::path& root) {
       write_file(cwd / f.name, f);
     }
   }
-  write_file(root / "stdin", {.content = c.stdin_text});
+  write_file(root / "stdin", {.content = c.stdin_text, .generate = c.generate_stdin});
 
   std::vector<std::string> words{c.argv0};
   words.insert(words.end(), c.args.begin(), c.args.end());

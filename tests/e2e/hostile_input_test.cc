@@ -10,6 +10,7 @@ namespace inipick::e2e {
 namespace {
 
 using namespace std::string_literals;
+using namespace std::string_view_literals;
 
 constexpr std::size_t mebibyte = 1u << 20;
 
@@ -117,6 +118,27 @@ INIPICK_E2E_CASES(BigInput) = {
                 {.name = "long.ini", .generate = write_long_section_name}),
 };
 
+// head, then a tail with no line feed: a mebibyte of bytes that would end a
+// name, a header or a value if they were kept, then 100 MB of NUL bytes
+// (a hole in the file); then rest.
+void write_nul_tail(std::FILE* f, std::string_view head, std::string_view rest) {
+  write_framed(f, head, "x= [y]\r\\", mebibyte / 8, "");
+  std::fseek(f, 100 * static_cast<long>(mebibyte) - 1, SEEK_CUR);
+  std::fputc('\0', f);
+  std::fwrite(rest.data(), 1, rest.size(), f);
+}
+// Writes head, the tail, then rest, into t.ini.
+#define NUL_TAIL_INI(head, rest)                                                     \
+  input_file {                                                                       \
+    .name = "t.ini", .generate = [](std::FILE* f) { write_nul_tail(f, head, rest); } \
+  }
+
+// 300 MB of NUL bytes, written as a hole.
+void write_nul_stream(std::FILE* f) {
+  std::fseek(f, 300 * static_cast<long>(mebibyte) - 1, SEEK_SET);
+  std::fputc('\0', f);
+}
+
 const std::string no_memory = "Cannot allocate memory";
 
 INIPICK_E2E_CASES(OutOfMemory) = {
@@ -128,6 +150,34 @@ INIPICK_E2E_CASES(OutOfMemory) = {
     in_64_mb(fails("KeptValuesCannotBeCopied", "-f values.ini -s s -l",
                    "Could not allocate memory for the variables' values: " + no_memory,
                    {{.name = "values.ini", .generate = write_many_big_values}})),
+    // What follows a line's first NUL is never kept: not even a line of
+    // hundreds of megabytes fills the memory, and the result is the same.
+    in_64_mb(with(&e2e_case::generate_stdin, write_nul_stream,
+                  prints("NulStreamOnStandardInput", "-f - -s a b", ""))),
+    in_64_mb(with(&e2e_case::generate_stdin, write_nul_stream,
+                  prints("NulStreamSectionList", "-f - -q sections", ""))),
+    in_64_mb(fails("NulTailOnHeaderLine", "-f t.ini -s s a", "Invalid group line: [s",
+                   {NUL_TAIL_INI("[s\0"sv, "\n[s]\na=1\n"sv)})),
+    in_64_mb(prints("NulTailAfterHeader", "-f t.ini -s s a", "1\n",
+                    {NUL_TAIL_INI("[s]\0"sv, "\na=1\n"sv)})),
+    in_64_mb(fails("NulTailOnNameLine", "-f t.ini -s s a", no_value + "ab",
+                   {NUL_TAIL_INI("[s]\nab\0"sv, "\nb=2\n"sv)})),
+    in_64_mb(prints("NulTailOnValueLine", "-f t.ini -s s -l", "a=1\nb=2\n",
+                    {NUL_TAIL_INI("[s]\na=1\0"sv, "\nb=2\n"sv)})),
+    in_64_mb(prints("NulTailAfterBackslashContinues", "-f t.ini -s s -l", "a=1b=2\n",
+                    {NUL_TAIL_INI("[s]\na=1\\\0"sv, "\nb=2\n"sv)})),
+    in_64_mb(prints("NulTailOnContinuedValue", "-f t.ini -s s -l", "a=12\nb=2\n",
+                    {NUL_TAIL_INI("[s]\na=1\\\n2\0"sv, "\nb=2\n"sv)})),
+    in_64_mb(prints("NulTailBeforeCrLf", "-f t.ini -s s -l", "a=1\nb=2\n",
+                    {NUL_TAIL_INI("[s]\na=1\0"sv, "\r\nb=2\r\n"sv)})),
+    // The CR before the NUL stays in the line: the backslash is not last.
+    in_64_mb(fails("NulTailAfterBackslashAndCr", "-f t.ini -s s a", no_value + "x",
+                   {NUL_TAIL_INI("[s]\na=1\\\r\0"sv, "\r\nx\n"sv)})),
+    in_64_mb(prints("NulTailOnLastLine", "-f t.ini -s s a", "1\n",
+                    {NUL_TAIL_INI("[s]\na=1\0"sv, ""sv)})),
+    in_64_mb(fails("NulTailOnLastLineAfterBackslash", "-f t.ini -s s a",
+                   "Invalid input file - continuation at the last line",
+                   {NUL_TAIL_INI("[s]\na=1\\\0"sv, ""sv)})),
     // The limit itself is no failure.
     in_64_mb(reads("SmallRunFitsUnderTheLimit", "-s s a", "[s]\na = 1\n", "1\n")),
 };

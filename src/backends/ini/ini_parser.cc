@@ -88,6 +88,9 @@ void ini_parser::variable_line(text_line line, std::size_t start) {
   const std::size_t name_end = is_space_.find_name_end(line.text, start + 1);
   std::size_t i = skip_space(line, name_end);
   if (i == line.size || line.text[i] != '=') fail("No value on line: " + whole_line(line));
+  // Outside the section a whole value is not kept: the line needs no more
+  // work. The last byte is in the value, as "=" comes before it.
+  if (!in_section_ && line.text[line.size - 1] != '\\') return;
   const std::size_t value_start = skip_space(line, i + 1);
 
   line.text[name_end] = '\0';  // the line is valid: the name can end in place

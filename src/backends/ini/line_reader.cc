@@ -76,6 +76,14 @@ void line_reader::find_nul(std::size_t from) {
 }
 
 bool line_reader::fill() {
+  // The unfinished line holds a NUL: what follows it up to the line feed
+  // cannot change the line, so it is dropped, and a stream of NUL bytes
+  // runs in constant memory.
+  if (nul_ != none && nul_ + 1 < end_) {
+    end_ = nul_ + 1;
+    scanned_ = end_;
+    std::memset(buffer_.get() + end_, 0, padding);
+  }
   if (begin_ > 0) {  // keep only the unfinished line, at the front
     std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
     end_ -= begin_;
@@ -107,6 +115,11 @@ bool line_reader::fill() {
   for (;;) {
     const ssize_t got = ::read(fd_, buffer_.get() + end_, room);
     if (got > 0) {
+      // Still in a NUL's tail: a block without a line feed is dropped at once.
+      if (nul_ != none &&
+          std::memchr(buffer_.get() + end_, '\n', static_cast<std::size_t>(got)) == nullptr) {
+        continue;
+      }
       const std::size_t old_end = end_;
       end_ += static_cast<std::size_t>(got);
       std::memset(buffer_.get() + end_, 0, padding);

@@ -27,8 +27,9 @@ class line_reader {
   explicit line_reader(int fd);
 
   // The next line with every trailing carriage return and line feed removed,
-  // cut at its first NUL byte; a UTF-8 byte-order mark at the very start of
-  // the input is skipped. None at the end of the input or when reading
+  // cut at its first NUL byte (what follows the NUL, up to the line feed, is
+  // skipped unread into memory); a UTF-8 byte-order mark at the very start
+  // of the input is skipped. None at the end of the input or when reading
   // failed: failed() tells which.
   std::optional<text_line> read_trimmed_line() {
     // Called once a line: the common case stays inline.
