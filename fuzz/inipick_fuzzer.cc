@@ -30,6 +30,7 @@
 #include "cli/fatal_error.h"
 #include "cli/run.h"
 #include "port/getopt_reset.h"
+#include "support/reference_lines.h"
 
 namespace {
 
@@ -481,33 +482,13 @@ void check_partner(const command& c, const outcome& o, const outcome& p, const s
 
 }  // namespace
 
-// The lines a byte at a time: split at line feeds, cut at the first NUL or
-// else stripped of trailing CR, a byte-order mark skipped at the start.
-std::vector<std::string> reference_lines(std::string_view text) {
-  std::vector<std::string> lines;
-  for (bool first = true; !text.empty(); first = false) {
-    const std::size_t lf = text.find('\n');
-    std::string_view line = text.substr(0, lf);
-    text.remove_prefix(lf == std::string_view::npos ? text.size() : lf + 1);
-    const std::size_t nul = line.find('\0');
-    if (nul != std::string_view::npos) {
-      line = line.substr(0, nul);
-    } else {
-      while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    }
-    if (first && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
-    lines.emplace_back(line);
-  }
-  return lines;
-}
-
 // The line reader gives exactly the reference's lines.
 void check_line_reader(std::string_view ini) {
   if (lseek(input_fd(), 0, SEEK_SET) != 0) std::abort();
   std::vector<std::string> got;
   inipick::line_reader reader(input_fd());
   while (const auto line = reader.read_trimmed_line()) got.emplace_back(line->text, line->size);
-  if (reader.failed() || got != reference_lines(ini)) {
+  if (reader.failed() || got != inipick::test::reference_lines(ini)) {
     std::fprintf(stderr, "inipick_fuzzer: line reader differs from the reference\n");
     std::abort();
   }

@@ -15,12 +15,14 @@
 #include <thread>
 #include <vector>
 
+#include "support/reference_lines.h"
 #include "support/test_support.h"
 
 namespace inipick {
 namespace {
 
 using test::memory_file;
+using test::reference_lines;
 using test::unique_fd;
 using lines = std::vector<std::string>;
 
@@ -183,26 +185,6 @@ TEST(LineReader, ManyShortLinesFromAPipeOfSmallWrites) {
   trickling_pipe pipe(input);
   line_reader reader(pipe.fd());
   EXPECT_EQ(read_all(reader), expected);
-}
-
-// The lines a byte at a time: split at line feeds, cut at the first NUL or
-// else stripped of trailing CRs, a byte-order mark skipped at the start.
-lines reference_lines(std::string_view text) {
-  lines got;
-  for (bool first = true; !text.empty(); first = false) {
-    const std::size_t lf = text.find('\n');
-    std::string_view line = text.substr(0, lf);
-    text.remove_prefix(lf == std::string_view::npos ? text.size() : lf + 1);
-    const std::size_t nul = line.find('\0');
-    if (nul != std::string_view::npos) {
-      line = line.substr(0, nul);
-    } else {
-      while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    }
-    if (first && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
-    got.emplace_back(line);
-  }
-  return got;
 }
 
 TEST(LineReader, RandomInputsMatchTheBytewiseReference) {
