@@ -25,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "backends/ini/ini_backend.h"
 #include "backends/ini/line_reader.h"
 #include "cli/entry.h"
 #include "cli/fatal_error.h"
@@ -215,8 +216,14 @@ std::FILE* null_stream() {
   return stream;
 }
 
+// The ini backend with every line read through the parser: the reference
+// for the reader's pass over lines outside the selected section.
+const inipick::backend every_line_backend = {"ini", inipick::ini_openfile,
+                                             inipick::ini_readfile_every_line,
+                                             inipick::ini_closefile};
+
 outcome invoke(const std::vector<const char*>& words, const std::string& pattern, bool from_stdin,
-               bool utf8) {
+               bool utf8, bool every_line = false) {
   std::vector<std::string> args = {"inipick", "-f"};
   args.push_back(from_stdin ? "-" : "/proc/self/fd/" + std::to_string(input_fd()));
   for (const char* w : words) args.emplace_back(w == input_pattern ? pattern : w);
@@ -234,6 +241,7 @@ outcome invoke(const std::vector<const char*>& words, const std::string& pattern
   {
     inipick::run r(out, null_stream());
     r.settings.utf8_locale = utf8;
+    if (every_line) r.selected_backend = &every_line_backend;
     try {
       inipick::getopt_reset();
       o.status = inipick::run_sequence(r, static_cast<int>(args.size()), argv.data());
@@ -514,6 +522,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check_line_reader(ini);
 
   const outcome o = invoke(c.words, pattern, from_stdin, utf8);
+  const outcome reference = invoke(c.words, pattern, from_stdin, utf8, true);
+  expect(o.status == reference.status && o.failed == reference.failed &&
+             o.message == reference.message && o.out == reference.out,
+         "passing over lines changed the result", o, &reference);
   if (o.failed) {
     check_failure(c, o, ini);
   } else {

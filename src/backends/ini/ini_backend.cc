@@ -33,10 +33,22 @@ void ini_openfile(run& r) {
 
 namespace {
 
+// With pass_over, lines the parser would only check are checked where they
+// lie in the reader's buffer; without it every line goes through the
+// parser, the reference the fast path is tested against.
+template <bool pass_over>
 void read_lines(run& r) {
   line_reader reader(r.input.fd);
   ini_parser parser(r);
-  while (const auto line = reader.read_trimmed_line()) {
+  for (;;) {
+    if constexpr (pass_over) {
+      if (parser.passing_over()) {
+        reader.skip_lines(
+            [&parser](const char* text, std::size_t size) { return parser.ignorable(text, size); });
+      }
+    }
+    const auto line = reader.read_trimmed_line();
+    if (!line) break;
     if (!parser.parse_line(*line)) return;
   }
   if (reader.failed()) {
@@ -45,18 +57,23 @@ void read_lines(run& r) {
   parser.finish();
 }
 
-}  // namespace
-
-void ini_readfile(run& r) {
+template <bool pass_over>
+void read_file(run& r) {
   // Section names read before a failure are printed all the same.
   try {
-    read_lines(r);
+    read_lines<pass_over>(r);
   } catch (...) {
     section_list_flush(r);
     throw;
   }
   section_list_flush(r);
 }
+
+}  // namespace
+
+void ini_readfile(run& r) { read_file<true>(r); }
+
+void ini_readfile_every_line(run& r) { read_file<false>(r); }
 
 void ini_closefile(run& r) {
   if (r.input.fd < 0) return;

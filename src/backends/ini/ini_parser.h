@@ -26,6 +26,36 @@ class ini_parser {
   // At the end of the input: fails if a value is still being continued.
   void finish() const;
 
+  // Whether lines now go through parse_line only to be checked: outside the
+  // selected section, with no value being continued.
+  [[nodiscard]] bool passing_over() const noexcept { return !in_section_ && !continuation_; }
+
+  // While passing over: whether parse_line would surely accept this line
+  // (text[size] is its line feed) and do nothing with it. An empty line, a
+  // comment, or a variable line whose name is followed by "=" and whose
+  // value does not end in a backslash. False is always safe: the line then
+  // takes the full path.
+  [[nodiscard]] bool ignorable(const char* text, std::size_t size) const noexcept {
+    const char first = text[0];
+    if (first == '\n' || first == '#' || first == ';') return true;
+    if (first == '[' || is_space_(first)) return false;
+    std::size_t i = 0;
+    if (is_space_.spaces_are_low()) {
+      // Bytes above 0x20 are not spaces: the name surely ends at a "=" or
+      // a blank found here, and any other byte is left to the full path.
+      i = whitespace_table::find_low_or_equals(text, 1);
+      while (text[i] == ' ') ++i;
+    } else {
+      i = is_space_.find_name_end(text, 1);
+      while (text[i] != '\n' && is_space_(text[i])) ++i;
+    }
+    if (text[i] != '=') return false;
+    // The value's last byte, ahead of any CRs, as the full path trims them;
+    // the first byte is not a CR, which is a space.
+    while (size > 1 && text[size - 1] == '\r') --size;
+    return text[size - 1] != '\\';
+  }
+
  private:
   bool section_header(text_line line, std::size_t bracket);
   void variable_line(text_line line, std::size_t start);

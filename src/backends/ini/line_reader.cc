@@ -9,10 +9,6 @@
 #include <cerrno>
 #include <cstdint>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace inipick {
 namespace {
 
@@ -39,24 +35,8 @@ std::optional<text_line> line_reader::read_more() {
 void line_reader::scan_line_feeds() {
   const char* p = buffer_.get() + scanned_;
   const std::size_t n = std::min<std::size_t>(64, end_ - scanned_);
-  std::uint64_t found = 0;
-#if defined(__SSE2__)
-  if (n == 64) {
-    const __m128i lf = _mm_set1_epi8('\n');
-    for (int i = 0; i < 4; ++i) {
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
-      const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lf)));
-      found |= static_cast<std::uint64_t>(bits) << (16 * i);
-    }
-  } else
-#endif
-  {
-    for (std::size_t i = 0; i < n; ++i) {
-      if (p[i] == '\n') found |= std::uint64_t{1} << i;
-    }
-  }
   mask_base_ = scanned_;
-  line_feeds_ = found;
+  line_feeds_ = n == 64 ? line_feed_mask(p) : line_feed_mask_bytewise(p, n);
   scanned_ += n;
 }
 

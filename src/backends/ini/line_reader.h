@@ -1,6 +1,14 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // Reads an input line by line, in large blocks, with no limit on a line's
 // length.
+//
+// Line feeds are found 64 bytes at a time, as a bit mask, so that taking a
+// line costs a few bit operations rather than a search. Most lines of a big
+// file lie outside the section asked for and only have to be valid; the
+// caller can have such lines passed over where they lie in the block
+// (skip_lines), without trimming or ending them, and takes whole lines only
+// where it has to look closer. Lines that hold a NUL byte, and the first
+// line of the input, are never passed over: the full path owns those rules.
 #pragma once
 
 #include <bit>
@@ -10,6 +18,10 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace inipick {
 
@@ -38,6 +50,66 @@ class line_reader {
     return read_more();
   }
 
+  // Passes over the lines held in the buffer while ignorable(text, size)
+  // says so. The line is text[0, size); text[size] is its line feed, and
+  // the 15 bytes after that may be read. Stops at the first line it does not
+  // pass over, which the next read_trimmed_line returns, and where the bytes
+  // read so far end.
+  template <typename Predicate>
+  void skip_lines(Predicate&& ignorable) {
+    if (at_start_) return;  // the byte-order mark is the full path's
+    // In locals: stores to members would have to wait for every load
+    // through the char pointers.
+    const char* const buffer = buffer_.get();
+    std::size_t begin = begin_;
+    std::size_t base = mask_base_;
+    std::size_t scanned = scanned_;
+    std::uint64_t feeds = line_feeds_;
+    for (;;) {
+      // Only whole 64-byte blocks: the full path scans the rest.
+      while (feeds == 0 && end_ - scanned >= 64) {
+        feeds = line_feed_mask(buffer + scanned);
+        base = scanned;
+        scanned += 64;
+      }
+      if (feeds == 0) break;
+      const std::size_t lf = base + static_cast<std::size_t>(std::countr_zero(feeds));
+      // nul_ is none, the largest value, when no NUL lies ahead.
+      if (nul_ < lf || !ignorable(buffer + begin, lf - begin)) break;
+      feeds &= feeds - 1;
+      begin = lf + 1;
+    }
+    begin_ = begin;
+    mask_base_ = base;
+    scanned_ = scanned;
+    line_feeds_ = feeds;
+  }
+
+  // Bit i set where p[i] is a line feed, for the 64 bytes at p.
+  static std::uint64_t line_feed_mask(const char* p) noexcept {
+#if defined(__SSE2__)
+    const __m128i lf = _mm_set1_epi8('\n');
+    std::uint64_t found = 0;
+    for (int i = 0; i < 4; ++i) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+      const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lf)));
+      found |= static_cast<std::uint64_t>(bits) << (16 * i);
+    }
+    return found;
+#else
+    return line_feed_mask_bytewise(p, 64);
+#endif
+  }
+
+  // The same for the n bytes at p, a byte at a time.
+  static std::uint64_t line_feed_mask_bytewise(const char* p, std::size_t n) noexcept {
+    std::uint64_t found = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+      if (p[i] == '\n') found |= std::uint64_t{1} << i;
+    }
+    return found;
+  }
+
   [[nodiscard]] bool failed() const noexcept { return error_ != 0; }
   [[nodiscard]] int error() const noexcept { return error_; }  // an errno value
 
@@ -46,9 +118,7 @@ class line_reader {
 
   std::optional<text_line> read_more();
 
-  // The next line feed in the bytes read so far, or none. Line feeds are
-  // found 64 bytes at a time, as a bit mask, rather than by one search a
-  // line.
+  // The next line feed in the bytes read so far, or none.
   std::size_t next_line_feed() {
     while (line_feeds_ == 0) {
       if (scanned_ == end_) return none;

@@ -31,35 +31,49 @@ class whitespace_table {
   // Whitespace, "=" or the NUL that ends a line.
   [[nodiscard]] bool ends_name(char c) const noexcept { return (flag(c) & name_end) != 0; }
 
+  // Whether every space is at most 0x20, as in every common locale: then a
+  // name can only end at a byte up to 0x20 or "=".
+  [[nodiscard]] bool spaces_are_low() const noexcept { return spaces_below_0x21_; }
+
   // The first byte from text[i] on that ends a name. Reads up to 15 bytes
   // past the NUL that ends the text, which the line reader keeps readable.
   [[nodiscard]] std::size_t find_name_end(const char* text, std::size_t i) const noexcept {
-#if defined(__SSE2__)
-    // Sixteen bytes at a time where every space is at most 0x20, as in
-    // every common locale: a byte up to 0x20 or "=" is a candidate, and the
-    // table decides.
-    if (spaces_below_0x21_) {
-      const __m128i equals = _mm_set1_epi8('=');
-      const __m128i blank = _mm_set1_epi8(0x20);
-      for (;; i += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
-        const __m128i low = _mm_cmpeq_epi8(_mm_max_epu8(bytes, blank), blank);
-        auto candidates = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_or_si128(low, _mm_cmpeq_epi8(bytes, equals))));
-        for (; candidates != 0; candidates &= candidates - 1) {
-          const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(candidates));
-          if (ends_name(text[at])) return at;
-        }
-      }
+    if (!spaces_below_0x21_) return find_name_end_bytewise(text, i);
+    for (;; ++i) {
+      i = find_low_or_equals(text, i);
+      if (ends_name(text[i])) return i;
     }
-#endif
-    return find_name_end_bytewise(text, i);
   }
 
   // The same a byte at a time: the reference that tests hold the block
   // scan to, and the path where no block scan is built.
   [[nodiscard]] std::size_t find_name_end_bytewise(const char* text, std::size_t i) const noexcept {
     while (!ends_name(text[i])) ++i;
+    return i;
+  }
+
+  // The first byte from text[i] on that is at most 0x20 or is "=": sixteen
+  // bytes at a time where the build has SSE2. There must be one within the
+  // readable bytes, and up to 15 bytes past it may be read.
+  [[nodiscard]] static std::size_t find_low_or_equals(const char* text, std::size_t i) noexcept {
+#if defined(__SSE2__)
+    const __m128i equals = _mm_set1_epi8('=');
+    const __m128i blank = _mm_set1_epi8(0x20);
+    for (;; i += 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+      const __m128i low = _mm_cmpeq_epi8(_mm_max_epu8(bytes, blank), blank);
+      const auto found = static_cast<unsigned>(
+          _mm_movemask_epi8(_mm_or_si128(low, _mm_cmpeq_epi8(bytes, equals))));
+      if (found != 0) return i + static_cast<std::size_t>(std::countr_zero(found));
+    }
+#else
+    return find_low_or_equals_bytewise(text, i);
+#endif
+  }
+
+  [[nodiscard]] static std::size_t find_low_or_equals_bytewise(const char* text,
+                                                               std::size_t i) noexcept {
+    while (static_cast<unsigned char>(text[i]) > 0x20 && text[i] != '=') ++i;
     return i;
   }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// The name-end scan, sixteen bytes at a time where the build has it, held
-// to the byte-at-a-time reference on every byte value, every alignment and
+// The name-end scans, sixteen bytes at a time where the build has them,
+// held to their byte-at-a-time references on every byte value, every alignment and
 // random lines.
 #include "backends/ini/whitespace.h"
 
@@ -44,6 +44,25 @@ TEST(Whitespace, NameEndScanMatchesBytewiseOnEveryByteValue) {
       expect_same(table, std::string(1, c), at, '=');
       expect_same(table, "ab" + std::string(1, c) + "cd", at, ' ');
       expect_same(table, std::string(15, 'n') + c + std::string(17, 'n'), at, '\0');
+    }
+  }
+}
+
+TEST(Whitespace, LowOrEqualsScanMatchesBytewiseOnEveryByteValue) {
+  for (int b = 0; b < 256; ++b) {
+    for (std::size_t at = 0; at < 16; ++at) {
+      for (std::size_t run = 0; run < 34; run += 11) {
+        // A run of name bytes, the byte, more name bytes, and a line feed
+        // that stops any scan.
+        const std::string text =
+            std::string(run, 'n') + static_cast<char>(b) + std::string(20, 'n') + '\n';
+        const std::vector<char> buffer = placed(text, at, static_cast<char>(b));
+        for (std::size_t from = at; from < at + text.size(); ++from) {
+          ASSERT_EQ(whitespace_table::find_low_or_equals(buffer.data(), from),
+                    whitespace_table::find_low_or_equals_bytewise(buffer.data(), from))
+              << "byte " << b << " at offset " << at << " after " << run << " from " << from;
+        }
+      }
     }
   }
 }
