@@ -32,13 +32,14 @@ class ini_parser {
 
   // While passing over: whether parse_line would surely accept this line
   // (text[size] is its line feed) and do nothing with it. An empty line, a
-  // comment, or a variable line whose name is followed by "=" and whose
-  // value does not end in a backslash. False is always safe: the line then
-  // takes the full path.
+  // comment, a variable line whose name is followed by "=" and whose value
+  // does not end in a backslash, or the header of another section. False
+  // is always safe: the line then takes the full path.
   [[nodiscard]] bool ignorable(const char* text, std::size_t size) const noexcept {
     const char first = text[0];
     if (first == '\n' || first == '#' || first == ';') return true;
-    if (first == '[' || is_space_(first)) return false;
+    if (first == '[') return other_header(text, size);
+    if (is_space_(first)) return false;
     std::size_t i = 0;
     if (is_space_.spaces_are_low()) {
       // Bytes above 0x20 are not spaces: the name surely ends at a "=" or
@@ -57,6 +58,7 @@ class ini_parser {
   }
 
  private:
+  [[nodiscard]] bool other_header(const char* text, std::size_t size) const noexcept;
   bool section_header(text_line line, std::size_t bracket);
   void variable_line(text_line line, std::size_t start);
   void continuation_line(text_line line);

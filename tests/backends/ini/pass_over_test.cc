@@ -117,6 +117,25 @@ TEST(PassOver, EachKindOfLineReadsAsEveryLineThroughTheParser) {
       "a=" + std::string(70, 'x'),
       std::string(40, 'n') + " = v",
       std::string(40, 'n') + "\t= v",
+      // Headers: another section's is passed over, the selected one's not.
+      "[]",
+      "[]]",
+      "[]s]",
+      "[s]]",
+      "[t]x",
+      "[ t]",
+      "[t ]",
+      "[s ]",
+      "[\ts]",
+      "[t\x01]",
+      "[\x01t]",
+      "[t]\r",
+      "[ss]",
+      "[S]",
+      "[t] ",
+      "[[t]",
+      "[t\\]",
+      "[" + std::string(70, 't') + "]",
   };
   for (int b = 1; b < 256; ++b) {
     const std::string c(1, static_cast<char>(b));
