@@ -44,7 +44,7 @@ void read_lines(run& r) {
     if constexpr (pass_over) {
       if (parser.passing_over()) {
         reader.skip_lines(
-            [&parser](const char* text, std::size_t size) { return parser.ignorable(text, size); });
+            [&parser](const char* text, std::size_t size) { return parser.pass_over(text, size); });
       }
     }
     const auto line = reader.read_trimmed_line();

@@ -48,17 +48,21 @@ bool ini_parser::parse_line(text_line line) {
   }
 }
 
-// "[name]" exactly, naming another section: unless sections are listed,
-// such a header leaves the parser passing over lines. The current section's
-// name is left as it was; it is read only inside the selected section.
-bool ini_parser::other_header(const char* text, std::size_t size) const noexcept {
+// "[name]" exactly, naming another section: the parser goes on passing
+// over lines, and only -q sections has a use for the name. The current
+// section's name is left as it was; it is read only inside the selected
+// section.
+bool ini_parser::other_header(const char* text, std::size_t size) {
   const settings& s = run_.settings;
-  if (s.query_sections || !is_space_.spaces_are_low() || size < 3) return false;
+  if (!is_space_.spaces_are_low() || size < 3) return false;
   // Above 0x20 nothing is a space: the name needs no trimming.
   const auto low = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
   if (low(text[1]) || low(text[size - 2]) || text[size - 1] != ']') return false;
   if (std::memchr(text + 2, ']', size - 3) != nullptr) return false;
-  return std::string_view(text + 1, size - 2) != *s.section;
+  const std::string_view name(text + 1, size - 2);
+  if (name == *s.section) return false;
+  section_list_add(run_, name);
+  return true;
 }
 
 bool ini_parser::section_header(text_line line, std::size_t bracket) {

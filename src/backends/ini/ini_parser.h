@@ -30,12 +30,13 @@ class ini_parser {
   // selected section, with no value being continued.
   [[nodiscard]] bool passing_over() const noexcept { return !in_section_ && !continuation_; }
 
-  // While passing over: whether parse_line would surely accept this line
-  // (text[size] is its line feed) and do nothing with it. An empty line, a
-  // comment, a variable line whose name is followed by "=" and whose value
-  // does not end in a backslash, or the header of another section. False
-  // is always safe: the line then takes the full path.
-  [[nodiscard]] bool ignorable(const char* text, std::size_t size) const noexcept {
+  // While passing over: takes a line that surely needs no more than a
+  // glance (text[size] is its line feed) and returns true, or returns
+  // false to leave it to parse_line. Taken are an empty line, a comment, a
+  // variable line whose name is followed by "=" and whose value does not
+  // end in a backslash, and the header of another section. False is always
+  // safe.
+  [[nodiscard]] bool pass_over(const char* text, std::size_t size) {
     const char first = text[0];
     if (first == '\n' || first == '#' || first == ';') return true;
     if (first == '[') return other_header(text, size);
@@ -45,6 +46,7 @@ class ini_parser {
       // Bytes above 0x20 are not spaces: the name surely ends at a "=" or
       // a blank found here, and any other byte is left to the full path.
       i = whitespace_table::find_low_or_equals(text, 1);
+      i += text[i] == ' ' ? 1 : 0;  // the usual "name = value"
       while (text[i] == ' ') ++i;
     } else {
       i = is_space_.find_name_end(text, 1);
@@ -53,12 +55,14 @@ class ini_parser {
     if (text[i] != '=') return false;
     // The value's last byte, ahead of any CRs, as the full path trims them;
     // the first byte is not a CR, which is a space.
+    const char last = text[size - 1];
+    if (last != '\r') return last != '\\';
     while (size > 1 && text[size - 1] == '\r') --size;
     return text[size - 1] != '\\';
   }
 
  private:
-  [[nodiscard]] bool other_header(const char* text, std::size_t size) const noexcept;
+  [[nodiscard]] bool other_header(const char* text, std::size_t size);
   bool section_header(text_line line, std::size_t bracket);
   void variable_line(text_line line, std::size_t start);
   void continuation_line(text_line line);

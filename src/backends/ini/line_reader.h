@@ -50,13 +50,14 @@ class line_reader {
     return read_more();
   }
 
-  // Passes over the lines held in the buffer while ignorable(text, size)
-  // says so. The line is text[0, size); text[size] is its line feed, and
-  // the 15 bytes after that may be read. Stops at the first line it does not
-  // pass over, which the next read_trimmed_line returns, and where the bytes
-  // read so far end.
+  // Offers the lines held in the buffer, one after another, to
+  // consume(text, size), and passes over each it consumes. The line is
+  // text[0, size); text[size] is its line feed, and the 15 bytes after that
+  // may be read. Stops at the first line not consumed, which the next
+  // read_trimmed_line returns, and where the bytes read so far end. When
+  // consume throws, the reader must not be used again.
   template <typename Predicate>
-  void skip_lines(Predicate&& ignorable) {
+  void skip_lines(Predicate&& consume) {
     if (at_start_) return;  // the byte-order mark is the full path's
     // In locals: stores to members would have to wait for every load
     // through the char pointers.
@@ -75,7 +76,7 @@ class line_reader {
       if (feeds == 0) break;
       const std::size_t lf = base + static_cast<std::size_t>(std::countr_zero(feeds));
       // nul_ is none, the largest value, when no NUL lies ahead.
-      if (nul_ < lf || !ignorable(buffer + begin, lf - begin)) break;
+      if (nul_ < lf || !consume(buffer + begin, lf - begin)) break;
       feeds &= feeds - 1;
       begin = lf + 1;
     }
