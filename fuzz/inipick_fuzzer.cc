@@ -2,6 +2,9 @@
 // A libFuzzer target: arbitrary bytes become the INI input of one of a
 // handful of command lines, and what must hold for any input is checked.
 //
+// Every input is also read with every line through the parser, and
+// scanned by every block scan, to be compared with the fast paths.
+//
 // Input layout: byte 0 picks the command line, bit 0 of byte 1 the UTF-8
 // locale and bit 1 standard input instead of a named file. A command line
 // that takes a pattern from the input takes it from the bytes up to the
@@ -25,6 +28,7 @@
 #include <string_view>
 #include <vector>
 
+#include "backends/ini/block_scan.h"
 #include "backends/ini/ini_backend.h"
 #include "backends/ini/line_reader.h"
 #include "cli/entry.h"
@@ -218,9 +222,8 @@ std::FILE* null_stream() {
 
 // The ini backend with every line read through the parser: the reference
 // for the reader's pass over lines outside the selected section.
-const inipick::backend every_line_backend = {"ini", inipick::ini_openfile,
-                                             inipick::ini_readfile_every_line,
-                                             inipick::ini_closefile};
+const inipick::backend every_line_backend = {
+    "ini", inipick::ini_openfile, inipick::ini_readfile_every_line, inipick::ini_closefile};
 
 outcome invoke(const std::vector<const char*>& words, const std::string& pattern, bool from_stdin,
                bool utf8, bool every_line = false) {
@@ -503,6 +506,23 @@ void check_line_reader(std::string_view ini) {
   if (lseek(input_fd(), 0, SEEK_SET) != 0) std::abort();
 }
 
+// Every block scan finds what the bytewise one finds.
+void check_block_scans(std::string_view ini) {
+  const std::vector<char> bytes(ini.begin(), ini.end());  // nothing readable past the end
+  const std::size_t count = (bytes.size() + 63) / 64;
+  std::vector<std::uint64_t> reference(count);
+  std::vector<std::uint64_t> masks(count);
+  const auto scanners = inipick::block_scanners();
+  const std::size_t nul = scanners[0].scan(bytes.data(), bytes.size(), reference.data());
+  for (const inipick::named_block_scanner& s : scanners.subspan(1)) {
+    if (s.scan(bytes.data(), bytes.size(), masks.data()) != nul || masks != reference) {
+      std::fprintf(stderr, "inipick_fuzzer: the %s block scan differs from the bytewise one\n",
+                   s.name);
+      std::abort();
+    }
+  }
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return 0;
   const command& c = commands()[data[0] % commands().size()];
@@ -520,6 +540,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   load_input(ini);
   check_line_reader(ini);
+  check_block_scans(ini);
 
   const outcome o = invoke(c.words, pattern, from_stdin, utf8);
   const outcome reference = invoke(c.words, pattern, from_stdin, utf8, true);

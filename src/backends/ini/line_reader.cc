@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// Block reads split with memchr: about twice the speed of getline, and the
-// same lines.
+// Block reads split at line feeds: several times the speed of getline, and
+// the same lines.
 #include "backends/ini/line_reader.h"
 
 #include <unistd.h>
@@ -18,7 +18,7 @@ constexpr std::size_t padding = 16;
 
 }  // namespace
 
-line_reader::line_reader(int fd) : fd_(fd) {}
+line_reader::line_reader(int fd) : masks_(new std::uint64_t[(block_size + 63) / 64]), fd_(fd) {}
 
 std::optional<text_line> line_reader::read_more() {
   for (;;) {
@@ -33,11 +33,9 @@ std::optional<text_line> line_reader::read_more() {
 }
 
 void line_reader::scan_line_feeds() {
-  const char* p = buffer_.get() + scanned_;
-  const std::size_t n = std::min<std::size_t>(64, end_ - scanned_);
   mask_base_ = scanned_;
-  line_feeds_ = n == 64 ? line_feed_mask(p) : line_feed_mask_bytewise(p, n);
-  scanned_ += n;
+  line_feeds_ = masks_[next_mask_++];
+  scanned_ += std::min<std::size_t>(64, end_ - scanned_);
 }
 
 text_line line_reader::skip_byte_order_mark(text_line line) {
@@ -103,7 +101,12 @@ bool line_reader::fill() {
       const std::size_t old_end = end_;
       end_ += static_cast<std::size_t>(got);
       std::memset(buffer_.get() + end_, 0, padding);
-      if (nul_ == none) find_nul(old_end);
+      // Every byte before old_end was scanned: the masks start afresh here.
+      const std::size_t nul = scan_(buffer_.get() + old_end, end_ - old_end, masks_.get());
+      mask_origin_ = old_end;
+      mask_count_ = (end_ - old_end + 63) / 64;
+      next_mask_ = 0;
+      if (nul_ == none && nul < end_ - old_end) nul_ = old_end + nul;
       return true;
     }
     if (got == 0) {

@@ -2,15 +2,17 @@
 // Reads an input line by line, in large blocks, with no limit on a line's
 // length.
 //
-// Line feeds are found 64 bytes at a time, as a bit mask, so that taking a
-// line costs a few bit operations rather than a search. Most lines of a big
-// file lie outside the section asked for and only have to be valid; the
-// caller can have such lines passed over where they lie in the block
-// (skip_lines), without trimming or ending them, and takes whole lines only
-// where it has to look closer. Lines that hold a NUL byte, and the first
-// line of the input, are never passed over: the full path owns those rules.
+// Each block is classified once, as it is read (block_scan.h): its line
+// feeds as 64-bit masks, and its first NUL byte. Taking a line then costs a
+// few bit operations rather than a search. Most lines of a big file lie
+// outside the section asked for and only have to be valid; the caller can
+// have such lines passed over where they lie in the block (skip_lines),
+// without trimming or ending them, and takes whole lines only where it has
+// to look closer. Lines that hold a NUL byte, and the first line of the
+// input, are never passed over: the full path owns those rules.
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -19,9 +21,7 @@
 #include <memory>
 #include <optional>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "backends/ini/block_scan.h"
 
 namespace inipick {
 
@@ -62,53 +62,29 @@ class line_reader {
     // In locals: stores to members would have to wait for every load
     // through the char pointers.
     const char* const buffer = buffer_.get();
+    const std::uint64_t* const masks = masks_.get();
+    const std::size_t nul = nul_;  // none, the largest value, when no NUL lies ahead
+    const std::size_t count = mask_count_;
+    std::size_t next = next_mask_;
     std::size_t begin = begin_;
     std::size_t base = mask_base_;
-    std::size_t scanned = scanned_;
     std::uint64_t feeds = line_feeds_;
     for (;;) {
-      // Only whole 64-byte blocks: the full path scans the rest.
-      while (feeds == 0 && end_ - scanned >= 64) {
-        feeds = line_feed_mask(buffer + scanned);
-        base = scanned;
-        scanned += 64;
+      while (feeds == 0 && next < count) {
+        feeds = masks[next];
+        base = mask_origin_ + 64 * next++;
       }
       if (feeds == 0) break;
       const std::size_t lf = base + static_cast<std::size_t>(std::countr_zero(feeds));
-      // nul_ is none, the largest value, when no NUL lies ahead.
-      if (nul_ < lf || !consume(buffer + begin, lf - begin)) break;
+      if (nul < lf || !consume(buffer + begin, lf - begin)) break;
       feeds &= feeds - 1;
       begin = lf + 1;
     }
     begin_ = begin;
     mask_base_ = base;
-    scanned_ = scanned;
+    next_mask_ = next;
+    scanned_ = std::min(mask_origin_ + 64 * next, end_);
     line_feeds_ = feeds;
-  }
-
-  // Bit i set where p[i] is a line feed, for the 64 bytes at p.
-  static std::uint64_t line_feed_mask(const char* p) noexcept {
-#if defined(__SSE2__)
-    const __m128i lf = _mm_set1_epi8('\n');
-    std::uint64_t found = 0;
-    for (int i = 0; i < 4; ++i) {
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
-      const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lf)));
-      found |= static_cast<std::uint64_t>(bits) << (16 * i);
-    }
-    return found;
-#else
-    return line_feed_mask_bytewise(p, 64);
-#endif
-  }
-
-  // The same for the n bytes at p, a byte at a time.
-  static std::uint64_t line_feed_mask_bytewise(const char* p, std::size_t n) noexcept {
-    std::uint64_t found = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-      if (p[i] == '\n') found |= std::uint64_t{1} << i;
-    }
-    return found;
   }
 
   [[nodiscard]] bool failed() const noexcept { return error_ != 0; }
@@ -154,6 +130,13 @@ class line_reader {
   // the pages it fills.
   std::unique_ptr<char, free_delete> buffer_;
   std::size_t capacity_ = 0;
+  // The line feeds of the bytes from mask_origin_ on (those of the last
+  // read), a mask for every 64 bytes; the next to take.
+  std::unique_ptr<std::uint64_t[]> masks_;
+  std::size_t mask_origin_ = 0;
+  std::size_t mask_count_ = 0;
+  std::size_t next_mask_ = 0;
+  block_scanner scan_ = best_block_scanner();
   std::size_t begin_ = 0;      // start of the unread part
   std::size_t scanned_ = 0;    // line feeds before here are in line_feeds_ or taken
   std::size_t mask_base_ = 0;  // bit i of line_feeds_ is the byte at mask_base_ + i
