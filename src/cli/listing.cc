@@ -23,7 +23,7 @@ namespace {
 struct sort_key {
   std::uint64_t high;
   std::uint64_t low;
-  const var_entry* entry;
+  std::uint32_t entry;  // its position in the table
 
   static std::uint64_t bytes_at(std::string_view name, std::size_t from) {
     std::uint64_t word = 0;
@@ -32,15 +32,6 @@ struct sort_key {
     }
     return word;
   }
-
-  static sort_key of(const var_entry& e) { return {bytes_at(e.name, 0), bytes_at(e.name, 8), &e}; }
-
-  bool operator<(const sort_key& other) const {
-    if (high != other.high) return high < other.high;
-    if (low != other.low) return low < other.low;
-    // std::string compares bytes as unsigned, as strcmp does.
-    return entry->name < other.entry->name;
-  }
 };
 
 // One thread writes: the locking stdio calls would only cost time.
@@ -48,23 +39,23 @@ void put(std::FILE* out, std::string_view text) {
   port::write_unlocked(text.data(), text.size(), out);
 }
 
-void print_entry(run& r, const var_entry& e) {
+void print_entry(run& r, std::string_view name, std::string_view value) {
   const settings& s = r.settings;
   if (s.show_name) {
     put(r.out, s.prefix);
     // A name comes from the file: under -S it must not reach the shell raw.
-    if (s.shell_quote && !shell_safe_name(e.name)) {
-      shell_quote(r.out, e.name);
+    if (s.shell_quote && !shell_safe_name(name)) {
+      shell_quote(r.out, name);
     } else {
-      put(r.out, e.name);
+      put(r.out, name);
     }
     put(r.out, s.postfix);
     putc_unlocked('=', r.out);
   }
   if (s.shell_quote) {
-    shell_quote(r.out, e.value);
+    shell_quote(r.out, value);
   } else {
-    put(r.out, e.value);
+    put(r.out, value);
   }
   putc_unlocked('\n', r.out);
 }
@@ -72,31 +63,40 @@ void print_entry(run& r, const var_entry& e) {
 }  // namespace
 
 int print_listing(run& r) {
-  const auto& entries = r.vars.entries();
+  const var_table& vars = r.vars;
+  const std::size_t count = vars.size();
   if (r.settings.check_only) {
-    const bool found =
-        std::any_of(entries.begin(), entries.end(), [](const var_entry& e) { return e.display; });
-    return found ? 0 : 1;
+    for (std::size_t i = 0; i < count; ++i) {
+      if (vars.display(i)) return 0;
+    }
+    return 1;
   }
   std::vector<sort_key> sorted;
   try {
-    sorted.reserve(entries.size());
+    sorted.reserve(count);
   } catch (const std::bad_alloc&) {
     fail_out_of_memory("Could not allocate memory");
   }
-  for (const var_entry& e : entries) sorted.push_back(sort_key::of(e));
-  std::sort(sorted.begin(), sorted.end());
+  // The index numbers fewer entries than 32 bits count.
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string_view name = vars.name(i);
+    sorted.push_back(
+        {sort_key::bytes_at(name, 0), sort_key::bytes_at(name, 8), static_cast<std::uint32_t>(i)});
+  }
+  std::sort(sorted.begin(), sorted.end(), [&vars](const sort_key& a, const sort_key& b) {
+    if (a.high != b.high) return a.high < b.high;
+    if (a.low != b.low) return a.low < b.low;
+    // std::string_view compares bytes as unsigned, as strcmp does.
+    return vars.name(a.entry) < vars.name(b.entry);
+  });
   // In sorted order the entries and their strings are read at random: ask
   // for them some entries ahead, so that the misses overlap.
   constexpr std::size_t ahead = 16;
   for (std::size_t i = 0; i < sorted.size(); ++i) {
-    if (i + ahead < sorted.size()) __builtin_prefetch(sorted[i + ahead].entry);
-    if (i + ahead / 2 < sorted.size()) {
-      const var_entry& soon = *sorted[i + ahead / 2].entry;
-      __builtin_prefetch(soon.name.data());
-      __builtin_prefetch(soon.value.data());
-    }
-    if (sorted[i].entry->display) print_entry(r, *sorted[i].entry);
+    if (i + ahead < sorted.size()) vars.prefetch_entry(sorted[i + ahead].entry);
+    if (i + ahead / 2 < sorted.size()) vars.prefetch_strings(sorted[i + ahead / 2].entry);
+    const std::uint32_t e = sorted[i].entry;
+    if (vars.display(e)) print_entry(r, vars.name(e), vars.value(e));
   }
   return 0;
 }
