@@ -41,6 +41,15 @@ void var_table::insert_or_replace(std::optional<std::string_view> section, std::
     keep_value(e, value);
     e.section = kept_section;
     e.displayed = display ? 1 : 0;
+    // Only ever shrinks: it holds for every name kept.
+    if (entries_.empty()) {
+      shared_prefix_ = name.size();
+    } else {
+      const std::string_view first = this->name(0);
+      const auto differ =
+          std::mismatch(first.begin(), first.begin() + shared_prefix_, name.begin(), name.end());
+      shared_prefix_ = static_cast<std::size_t>(differ.first - first.begin());
+    }
     entries_.push_back(e);
     try {
       index_.insert(hash, entries_.size() - 1);

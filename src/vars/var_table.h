@@ -55,6 +55,9 @@ class var_table {
 
   [[nodiscard]] std::size_t size() const noexcept { return entries_.size(); }
 
+  // How many leading bytes all names have in common: sorting skips them.
+  [[nodiscard]] std::size_t shared_prefix() const noexcept { return shared_prefix_; }
+
   [[nodiscard]] std::string_view name(std::size_t i) const noexcept {
     const stored_entry& e = entries_[i];
     return {e.text, e.name_size == long_sizes_mark ? sizes_of(e).name : e.name_size};
@@ -145,6 +148,7 @@ class var_table {
   std::vector<std::string_view> sections_;
   name_index section_index_;
   std::size_t last_section_ = 0;
+  std::size_t shared_prefix_ = 0;
   string_arena strings_;
 };
 
