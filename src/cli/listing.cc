@@ -200,6 +200,8 @@ int print_listing(run& r) {
     }
     return 1;
   }
+  // The sort's keys take the place of the name index.
+  r.vars.stop_inserting();
   const std::vector<name_key> sorted = sort_by_name(vars);
   visit_prefetched(vars, sorted.data(), sorted.size(), [&r, &vars](const name_key& k) {
     if (vars.display(k.entry)) print_entry(r, vars.name(k.entry), vars.value(k.entry));

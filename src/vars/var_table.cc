@@ -62,6 +62,11 @@ void var_table::insert_or_replace(std::optional<std::string_view> section, std::
   }
 }
 
+void var_table::stop_inserting() noexcept {
+  index_ = name_index();
+  section_index_ = name_index();
+}
+
 // Gives e new text: a copy of name, then room bytes for a value. The name
 // may be e's own old text, which the arena keeps.
 void var_table::place(stored_entry& e, std::string_view name, std::size_t room) {

@@ -53,6 +53,10 @@ class var_table {
   void insert_or_replace(std::optional<std::string_view> section, std::string_view name,
                          std::string_view value, bool display);
 
+  // Reading is over: gives back the memory that only inserting needs. No
+  // insert may follow.
+  void stop_inserting() noexcept;
+
   [[nodiscard]] std::size_t size() const noexcept { return entries_.size(); }
 
   // How many leading bytes all names have in common: sorting skips them.
