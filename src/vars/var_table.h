@@ -27,8 +27,8 @@ struct var_entry {
 };
 
 class var_table {
-  // What the table holds per variable: a third of a var_entry, as a
-  // million of them are kept at once.
+  // What the table holds per variable: 24 bytes on a 64-bit system, where
+  // a var_entry takes 64, as a million of them may be kept at once.
   struct stored_entry {
     char* text;  // the name, then room for the value
     std::uint32_t name_size;
@@ -37,6 +37,7 @@ class var_table {
     std::uint32_t section : 31;  // none: 0; otherwise one past its place in sections_
     std::uint32_t displayed : 1;
   };
+  static_assert(sizeof(stored_entry) == sizeof(char*) + 16);
   // Sizes of four gigabytes and more: the three are kept in front of the
   // text instead, and name_size holds long_sizes_mark.
   struct long_sizes {
