@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/listing.h"
 #include "vars/var_table.h"
 
 namespace {
@@ -64,6 +65,20 @@ void BM_ReplaceExisting(benchmark::State& state) {
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }
 
+// Sorting range(0) names for the listing, in the shuffled order that
+// insertion leaves them.
+void BM_SortByName(benchmark::State& state) {
+  const std::vector<std::string> names = make_names(static_cast<std::size_t>(state.range(0)));
+  const std::optional<std::string_view> section("wide");
+  inipick::var_table table;
+  for (const std::string& name : names) table.insert_or_replace(section, name, "value", true);
+  for (auto _ : state) {
+    std::vector<inipick::name_key> sorted = inipick::sort_by_name(table);
+    benchmark::DoNotOptimize(sorted.data());
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * names.size()));
+}
+
 }  // namespace
 
 BENCHMARK(BM_InsertDistinct)
@@ -71,3 +86,8 @@ BENCHMARK(BM_InsertDistinct)
     ->Range(1000, 1000000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceExisting)->RangeMultiplier(100)->Range(100, 1000000);
+
+BENCHMARK(BM_SortByName)
+    ->RangeMultiplier(10)
+    ->Range(100000, 1000000)
+    ->Unit(benchmark::kMillisecond);

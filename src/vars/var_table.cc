@@ -17,25 +17,39 @@ void make_room_for_one(Vector& v) {
   if (v.size() == v.capacity()) v.reserve(2 * v.size() + 16);
 }
 
+// What an entry's section number counts up to.
+constexpr std::size_t most_sections = (std::size_t{1} << 31) - 1;
+
 }  // namespace
 
 void var_table::insert_or_replace(std::optional<std::string_view> section, std::string_view name,
                                   std::string_view value, bool display) {
   try {
     const std::size_t hash = name_index::hash_of(name);
-    const std::size_t found = index_.find(
-        name, hash, [this](std::size_t i) -> std::string_view { return entries_[i].name; });
-    const std::optional<std::string_view> kept_section =
-        section ? std::optional(keep_section(*section)) : std::nullopt;
+    const std::size_t found =
+        index_.find(name, hash, [this](std::size_t i) { return this->name(i); });
+    const std::uint32_t kept_section = section ? keep_section(*section) : 0;
     if (found != name_index::npos) {
-      var_entry& e = entries_[found];
-      e.value = keep_value(e, value);
-      e.section_name = kept_section;
-      e.display = display;
+      stored_entry& e = entries_[found];
+      keep_value(e, value);
+      e.section = kept_section;
+      e.displayed = display ? 1 : 0;
       return;
     }
-    var_entry e{strings_.copy(name), {}, kept_section, display};
-    e.value = keep_value(e, value);
+    stored_entry e{};
+    place(e, name, value.size());
+    keep_value(e, value);
+    e.section = kept_section;
+    e.displayed = display ? 1 : 0;
+    // Only ever shrinks: it holds for every name kept.
+    if (entries_.empty()) {
+      shared_prefix_ = name.size();
+    } else {
+      const std::string_view first = this->name(0);
+      const auto differ =
+          std::mismatch(first.begin(), first.begin() + shared_prefix_, name.begin(), name.end());
+      shared_prefix_ = static_cast<std::size_t>(differ.first - first.begin());
+    }
     entries_.push_back(e);
     try {
       index_.insert(hash, entries_.size() - 1);
@@ -48,32 +62,61 @@ void var_table::insert_or_replace(std::optional<std::string_view> section, std::
   }
 }
 
+void var_table::stop_inserting() noexcept {
+  index_ = name_index();
+  section_index_ = name_index();
+}
+
+// Gives e new text: a copy of name, then room bytes for a value. The name
+// may be e's own old text, which the arena keeps.
+void var_table::place(stored_entry& e, std::string_view name, std::size_t room) {
+  const bool is_long = name.size() >= long_sizes_mark || room >= long_sizes_mark;
+  const std::size_t header = is_long ? sizeof(long_sizes) : 0;
+  if (room > SIZE_MAX - header - name.size()) throw std::bad_alloc();
+  const std::size_t bytes = header + name.size() + room;
+  char* text = bytes == 0 ? nullptr : strings_.allocate(bytes) + header;
+  if (!name.empty()) std::memcpy(text, name.data(), name.size());
+  if (is_long) {
+    const long_sizes sizes{name.size(), 0, room};
+    std::memcpy(text - header, &sizes, sizeof sizes);
+    e.name_size = long_sizes_mark;
+  } else {
+    e.name_size = static_cast<std::uint32_t>(name.size());
+    e.value_size = 0;
+    e.value_room = static_cast<std::uint32_t>(room);
+  }
+  e.text = text;
+}
+
 // A redefinition reuses the room of the value it replaces; a longer one
 // gets at least twice the room, so a name defined over and over cannot make
 // the table grow without bound.
-std::string_view var_table::keep_value(var_entry& e, std::string_view value) {
-  // The arena's bytes: the entry only holds them as const.
-  char* room = const_cast<char*>(e.value.data());
-  const std::size_t room_size = e.value_room;
-  if (value.size() > room_size) {
-    const std::size_t bigger =
-        room_size == 0 ? value.size() : std::max(value.size(), 2 * room_size);
-    room = strings_.allocate(bigger);
-    // A room past four gigabytes is noted as less: never more than it is.
-    e.value_room = static_cast<std::uint32_t>(std::min<std::size_t>(bigger, UINT32_MAX));
+void var_table::keep_value(stored_entry& e, std::string_view value) {
+  long_sizes sizes = sizes_of(e);
+  if (value.size() > sizes.room) {
+    const std::size_t doubled = sizes.room > SIZE_MAX / 2 ? SIZE_MAX : 2 * sizes.room;
+    place(e, {e.text, sizes.name},
+          sizes.room == 0 ? value.size() : std::max(value.size(), doubled));
+    sizes = sizes_of(e);
   }
-  if (!value.empty()) std::memcpy(room, value.data(), value.size());
-  return {room, value.size()};
+  if (!value.empty()) std::memcpy(e.text + sizes.name, value.data(), value.size());
+  if (e.name_size == long_sizes_mark) {
+    sizes.value = value.size();
+    std::memcpy(e.text - sizeof sizes, &sizes, sizeof sizes);
+  } else {
+    e.value_size = static_cast<std::uint32_t>(value.size());
+  }
 }
 
-std::string_view var_table::keep_section(std::string_view section) {
+std::uint32_t var_table::keep_section(std::string_view section) {
   if (last_section_ < sections_.size() && sections_[last_section_] == section) {
-    return sections_[last_section_];
+    return static_cast<std::uint32_t>(last_section_ + 1);
   }
   const std::size_t hash = name_index::hash_of(section);
   std::size_t found =
       section_index_.find(section, hash, [this](std::size_t i) { return sections_[i]; });
   if (found == name_index::npos) {
+    if (sections_.size() == most_sections) throw std::bad_alloc();
     make_room_for_one(sections_);
     const std::string_view kept = strings_.copy(section);
     section_index_.insert(hash, sections_.size());
@@ -81,7 +124,7 @@ std::string_view var_table::keep_section(std::string_view section) {
     sections_.push_back(kept);
   }
   last_section_ = found;
-  return sections_[found];
+  return static_cast<std::uint32_t>(found + 1);
 }
 
 }  // namespace inipick

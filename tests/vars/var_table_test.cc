@@ -75,6 +75,22 @@ TEST(VarTable, InsertOrReplace) {
         {"s", "a\x7F", "6"},
         {"s", "A", "7"}},
        {"[s] a=1", "[s] A=7", "[s] \xC3\xA9=3", "[s] \xC3\x89=4", "[s] a\xFF=5", "[s] a\x7F=6"}},
+      {"an empty name, an empty value",
+       {{"s", "", ""}, {"s", "a", ""}, {"s", "", "x"}, {"s", "a", "yy"}},
+       {"[s] =x", "[s] a=yy"}},
+      {"a value outgrowing its room again and again keeps the name",
+       {{"s", "name", ""},
+        {"s", "name", "1"},
+        {"s", "name", "22"},
+        {"s", "other", "o"},
+        {"s", "name", std::string(100, 'x')},
+        {"s", "name", std::string(3000, 'y')},
+        {"s", "name", "z"},
+        {"s", "name", std::string(100000, 'w')}},
+       {"[s] name=" + std::string(100000, 'w'), "[s] other=o"}},
+      {"sections switch back and forth",
+       {{"t", "a", "1"}, {"s", "b", "2"}, {"t", "c", "3"}, {"s", "a", "4"}, {"u", "b", "5"}},
+       {"[s] a=4", "[u] b=5", "[t] c=3"}},
       {"a name that begins another",
        {{"s", "ab", "1"}, {"s", "a", "2"}, {"s", "abc", "3"}},
        {"[s] ab=1", "[s] a=2", "[s] abc=3"}},
@@ -96,6 +112,7 @@ TEST(VarTable, ThousandsOfNamesKeepTheirPlacesAcrossGrowth) {
   for (int i = count - 1; i >= 0; i -= 3) {
     store_scribbled(table, {std::nullopt, "n" + std::to_string(i), "r", i % 2 == 0});
   }
+  table.stop_inserting();  // what the listing reads stays
   const auto& entries = table.entries();
   ASSERT_EQ(entries.size(), static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
