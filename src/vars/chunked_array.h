@@ -5,10 +5,10 @@
 
 #include <bit>
 #include <cstddef>
-#include <iterator>
 #include <type_traits>
 #include <vector>
 
+#include "vars/indexed_iterator.h"
 #include "vars/zeroed_memory.h"
 
 namespace inipick {
@@ -30,33 +30,7 @@ class chunked_array {
     return static_cast<T*>(chunks_[chunk].get())[i - first_of(chunk)];
   }
 
-  class const_iterator {
-   public:
-    using iterator_category = std::forward_iterator_tag;
-    using value_type = T;
-    using difference_type = std::ptrdiff_t;
-    using pointer = const T*;
-    using reference = const T&;
-
-    const_iterator() = default;
-    const_iterator(const chunked_array* array, std::size_t i) : array_(array), i_(i) {}
-    reference operator*() const noexcept { return (*array_)[i_]; }
-    pointer operator->() const noexcept { return &(*array_)[i_]; }
-    const_iterator& operator++() noexcept {
-      ++i_;
-      return *this;
-    }
-    const_iterator operator++(int) noexcept {
-      const_iterator before = *this;
-      ++i_;
-      return before;
-    }
-    bool operator==(const const_iterator& other) const noexcept = default;
-
-   private:
-    const chunked_array* array_ = nullptr;
-    std::size_t i_ = 0;
-  };
+  using const_iterator = indexed_iterator<chunked_array>;
   [[nodiscard]] const_iterator begin() const noexcept { return {this, 0}; }
   [[nodiscard]] const_iterator end() const noexcept { return {this, size_}; }
 

@@ -6,12 +6,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <iterator>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "vars/chunked_array.h"
+#include "vars/indexed_iterator.h"
 #include "vars/name_index.h"
 #include "vars/string_arena.h"
 
@@ -76,6 +76,7 @@ class var_table {
     return {e.text + e.name_size, e.value_size};
   }
   [[nodiscard]] bool display(std::size_t i) const noexcept { return entries_[i].displayed != 0; }
+  [[nodiscard]] var_entry operator[](std::size_t i) const noexcept { return entry(i); }
   [[nodiscard]] var_entry entry(std::size_t i) const noexcept {
     const std::uint32_t section = entries_[i].section;
     return {name(i), value(i), section == 0 ? std::nullopt : std::optional(sections_[section - 1]),
@@ -97,31 +98,7 @@ class var_table {
   // The entries in stored order, by value.
   class entry_list {
    public:
-    class const_iterator {
-     public:
-      using iterator_category = std::input_iterator_tag;
-      using value_type = var_entry;
-      using difference_type = std::ptrdiff_t;
-      using reference = var_entry;
-
-      const_iterator() = default;
-      const_iterator(const var_table* table, std::size_t i) : table_(table), i_(i) {}
-      reference operator*() const noexcept { return table_->entry(i_); }
-      const_iterator& operator++() noexcept {
-        ++i_;
-        return *this;
-      }
-      const_iterator operator++(int) noexcept {
-        const_iterator before = *this;
-        ++i_;
-        return before;
-      }
-      bool operator==(const const_iterator& other) const noexcept = default;
-
-     private:
-      const var_table* table_ = nullptr;
-      std::size_t i_ = 0;
-    };
+    using const_iterator = indexed_iterator<var_table>;
 
     explicit entry_list(const var_table& table) : table_(&table) {}
     [[nodiscard]] std::size_t size() const noexcept { return table_->size(); }
