@@ -35,6 +35,7 @@ std::size_t scan_bytewise(const char* p, std::size_t n, std::uint64_t* masks) no
   return first_nul;
 }
 
+#if defined(INIPICK_BLOCK_SCAN_X86) || defined(INIPICK_BLOCK_SCAN_NEON)
 // Where a SIMD scan stopped: the rest is a partial chunk.
 std::size_t finish(const char* p, std::size_t n, std::uint64_t* masks, std::size_t done,
                    std::size_t first_nul) noexcept {
@@ -51,6 +52,7 @@ std::size_t nul_in_chunk(const char* p) noexcept {
   while (p[i] != '\0') ++i;
   return i;
 }
+#endif
 
 #if defined(INIPICK_BLOCK_SCAN_X86)
 std::size_t scan_sse2(const char* p, std::size_t n, std::uint64_t* masks) noexcept {
