@@ -70,6 +70,10 @@ bool line_reader::fill() {
     if (nul_ != none) nul_ -= begin_;
     begin_ = 0;
   }
+  // Every byte held has been scanned: no masks are left, whether or not
+  // the read brings more.
+  mask_origin_ = end_;
+  mask_count_ = next_mask_ = 0;
   // One byte stays free for the NUL that ends the last line.
   if (capacity_ - end_ < 2) {
     // Doubling must not wrap around, as it would for a 2 GiB line on a
