@@ -54,7 +54,7 @@ bool ini_parser::parse_line(text_line line) {
 // section.
 bool ini_parser::other_header(const char* text, std::size_t size) {
   const settings& s = run_.settings;
-  if (!is_space_.spaces_are_low() || size < 3) return false;
+  if (size < 3) return false;
   // Above 0x20 nothing is a space: the name needs no trimming.
   const auto low = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
   if (low(text[1]) || low(text[size - 2]) || text[size - 1] != ']') return false;

@@ -28,7 +28,11 @@ class ini_parser {
 
   // Whether lines now go through parse_line only to be checked: outside the
   // selected section, with no value being continued.
-  [[nodiscard]] bool passing_over() const noexcept { return !in_section_ && !continuation_; }
+  // Only where no byte above 0x20 is a space, as in every common locale:
+  // elsewhere every line takes the full path.
+  [[nodiscard]] bool passing_over() const noexcept {
+    return !in_section_ && !continuation_ && is_space_.spaces_are_low();
+  }
 
   // While passing over: takes a line that surely needs no more than a
   // glance (text[size] is its line feed) and returns true, or returns
@@ -40,18 +44,13 @@ class ini_parser {
     const char first = text[0];
     if (first == '\n' || first == '#' || first == ';') return true;
     if (first == '[') return other_header(text, size);
-    if (is_space_(first)) return false;
-    std::size_t i = 0;
-    if (is_space_.spaces_are_low()) {
-      // Bytes above 0x20 are not spaces: the name surely ends at a "=" or
-      // a blank found here, and any other byte is left to the full path.
-      i = whitespace_table::find_low_or_equals(text, 1);
-      i += text[i] == ' ' ? 1 : 0;  // the usual "name = value"
-      while (text[i] == ' ') ++i;
-    } else {
-      i = is_space_.find_name_end(text, 1);
-      while (text[i] != '\n' && is_space_(text[i])) ++i;
-    }
+    // Leading blanks, and control bytes, are left to the full path.
+    if (static_cast<unsigned char>(first) <= 0x20) return false;
+    // Bytes above 0x20 are not spaces: the name surely ends at a "=" or a
+    // blank found here, and any other byte is left to the full path.
+    std::size_t i = whitespace_table::find_low_or_equals(text, 1);
+    i += text[i] == ' ' ? 1 : 0;  // the usual "name = value"
+    while (text[i] == ' ') ++i;
     if (text[i] != '=') return false;
     // The value's last byte, ahead of any CRs, as the full path trims them;
     // the first byte is not a CR, which is a space.
