@@ -33,9 +33,8 @@ std::optional<text_line> line_reader::read_more() {
 }
 
 void line_reader::scan_line_feeds() {
-  mask_base_ = scanned_;
+  mask_base_ = mask_origin_ + 64 * next_mask_;
   line_feeds_ = masks_[next_mask_++];
-  scanned_ += std::min<std::size_t>(64, end_ - scanned_);
 }
 
 text_line line_reader::skip_byte_order_mark(text_line line) {
@@ -59,14 +58,11 @@ bool line_reader::fill() {
   // runs in constant memory.
   if (nul_ != none && nul_ + 1 < end_) {
     end_ = nul_ + 1;
-    scanned_ = end_;
     std::memset(buffer_.get() + end_, 0, padding);
   }
   if (begin_ > 0) {  // keep only the unfinished line, at the front
     std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
     end_ -= begin_;
-    scanned_ -= begin_;
-    mask_base_ -= begin_;
     if (nul_ != none) nul_ -= begin_;
     begin_ = 0;
   }

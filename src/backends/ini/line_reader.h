@@ -12,7 +12,6 @@
 // input, are never passed over: the full path owns those rules.
 #pragma once
 
-#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -83,7 +82,6 @@ class line_reader {
     begin_ = begin;
     mask_base_ = base;
     next_mask_ = next;
-    scanned_ = std::min(mask_origin_ + 64 * next, end_);
     line_feeds_ = feeds;
   }
 
@@ -98,7 +96,7 @@ class line_reader {
   // The next line feed in the bytes read so far, or none.
   std::size_t next_line_feed() {
     while (line_feeds_ == 0) {
-      if (scanned_ == end_) return none;
+      if (next_mask_ == mask_count_) return none;
       scan_line_feeds();
     }
     const std::size_t lf = mask_base_ + static_cast<std::size_t>(std::countr_zero(line_feeds_));
@@ -138,7 +136,6 @@ class line_reader {
   std::size_t next_mask_ = 0;
   block_scanner scan_ = best_block_scanner();
   std::size_t begin_ = 0;      // start of the unread part
-  std::size_t scanned_ = 0;    // line feeds before here are in line_feeds_ or taken
   std::size_t mask_base_ = 0;  // bit i of line_feeds_ is the byte at mask_base_ + i
   std::uint64_t line_feeds_ = 0;
   std::size_t end_ = 0;  // end of the bytes read
