@@ -5,7 +5,6 @@
 #include "backends/ini/block_scan.h"
 
 #include <array>
-#include <bit>
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
