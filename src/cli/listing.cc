@@ -31,16 +31,13 @@ std::uint64_t key_of(const name_key& k) noexcept { return (std::uint64_t{k.high}
 // Zero padding sorts a name before its extensions, as names hold no NUL
 // byte.
 name_key key_at(std::string_view name, std::size_t depth, std::uint32_t entry) noexcept {
+  const std::size_t end = std::min(name.size(), depth + key_bytes);
   std::uint64_t word = 0;
-  if (name.size() >= depth + key_bytes) {
-    for (std::size_t i = depth; i < depth + key_bytes; ++i) {
-      word = (word << 8) | static_cast<unsigned char>(name[i]);
-    }
-  } else {
-    for (std::size_t i = depth; i < depth + key_bytes; ++i) {
-      word = (word << 8) | (i < name.size() ? static_cast<unsigned char>(name[i]) : 0U);
-    }
+  std::size_t taken = 0;
+  for (std::size_t i = depth; i < end; ++i, ++taken) {
+    word = (word << 8) | static_cast<unsigned char>(name[i]);
   }
+  if (taken < key_bytes) word = taken == 0 ? 0 : word << (8 * (key_bytes - taken));
   return {static_cast<std::uint32_t>(word >> 32), static_cast<std::uint32_t>(word), entry};
 }
 

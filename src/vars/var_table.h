@@ -65,15 +65,12 @@ class var_table {
 
   [[nodiscard]] std::string_view name(std::size_t i) const noexcept {
     const stored_entry& e = entries_[i];
-    return {e.text, e.name_size == long_sizes_mark ? sizes_of(e).name : e.name_size};
+    return {e.text, sizes_of(e).name};
   }
   [[nodiscard]] std::string_view value(std::size_t i) const noexcept {
     const stored_entry& e = entries_[i];
-    if (e.name_size == long_sizes_mark) {
-      const long_sizes s = sizes_of(e);
-      return {e.text + s.name, s.value};
-    }
-    return {e.text + e.name_size, e.value_size};
+    const long_sizes s = sizes_of(e);
+    return {e.text + s.name, s.value};
   }
   [[nodiscard]] bool display(std::size_t i) const noexcept { return entries_[i].displayed != 0; }
   [[nodiscard]] var_entry operator[](std::size_t i) const noexcept { return entry(i); }
