@@ -184,6 +184,7 @@ void print_entry(run& r, std::string_view name, std::string_view value) {
     put(r.out, value);
   }
   putc_unlocked('\n', r.out);
+  stop_if_write_failed(r.out);
 }
 
 }  // namespace

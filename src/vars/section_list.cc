@@ -35,6 +35,7 @@ void section_list::offer(std::string_view name, std::FILE* out) {
     if (add(name, name_index::hash_of(name))) {
       port::write_unlocked(name.data(), name.size(), out);
       putc_unlocked('\n', out);
+      stop_if_write_failed(out);
     }
     return;
   }
@@ -83,6 +84,7 @@ void section_list::flush(std::FILE* out) {
     *end++ = '\n';
   }
   port::write_unlocked(printed_.data(), static_cast<std::size_t>(end - printed_.data()), out);
+  stop_if_write_failed(out);
   pending_.clear();
   text_size_ = 0;
 }

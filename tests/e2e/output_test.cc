@@ -98,6 +98,16 @@ INIPICK_E2E_CASES(WriteFailure) = {
     to_closed(on_app("CheckToClosedOutputSucceeds", "-c -f app.ini -s db host", "")),
     to_full(on_app("CheckToFullDeviceSucceeds", "-c -f app.ini -s db host", "")),
     to_full(on_app("NothingSelectedToFullDeviceSucceeds", "-f app.ini -s db user", "")),
+    // The first failed write ends the run: the bad line far behind it is
+    // never read.
+    to_full(fails("SectionsStopAtTheFirstFailedWrite", "-f many.ini -q sections", enospc,
+                  {{.name = "many.ini",
+                    .content =
+                        [] {
+                          std::string s;
+                          for (int i = 0; i < 100000; ++i) s += "[s" + std::to_string(i) + "]\n";
+                          return s + "bad line\n";
+                        }()}})),
     to_full(fails("FailedRunKeepsItsOwnMessage", "-f bad.ini -q sections",
                   "No value on line: bad line",
                   {{.name = "bad.ini", .content = "[a]\n[b]\nbad line\n"}})),
