@@ -4,11 +4,13 @@
 # system macros. Included from src/, so the fuzz build finds the same.
 include(CheckCXXSourceRuns)
 include(CheckCXXSymbolExists)
-include(CheckTypeSize)
 
 check_cxx_symbol_exists(fwrite_unlocked "stdio.h" INIPICK_HAVE_FWRITE_UNLOCKED)
 check_cxx_symbol_exists(__fpending "stdio.h;stdio_ext.h" INIPICK_HAVE_FPENDING)
-check_type_size("unsigned __int128" INIPICK_UINT128 LANGUAGE CXX)
+# The hash key's source, best first.
+check_cxx_symbol_exists(arc4random_buf "stdlib.h" INIPICK_HAVE_ARC4RANDOM_BUF)
+check_cxx_symbol_exists(getentropy "unistd.h;sys/random.h" INIPICK_HAVE_GETENTROPY)
+check_cxx_symbol_exists(getrandom "sys/random.h" INIPICK_HAVE_GETRANDOM)
 
 if(INIPICK_TEST_BSD_GETOPT)
   # The getopt linked in for the tests is the BSD one, as on FreeBSD and
@@ -37,8 +39,9 @@ else()
   endif()
 endif()
 
-foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_FPENDING HAVE_INIPICK_UINT128
-             INIPICK_HAVE_OPTRESET INIPICK_GETOPT_PERMUTES)
+foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_FPENDING
+             INIPICK_HAVE_OPTRESET INIPICK_GETOPT_PERMUTES INIPICK_HAVE_ARC4RANDOM_BUF
+             INIPICK_HAVE_GETENTROPY INIPICK_HAVE_GETRANDOM)
   if(${flag})
     set(${flag}_01 1)
   else()

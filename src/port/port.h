@@ -40,29 +40,4 @@ inline bool output_pending(std::FILE* out) noexcept {
 // operand: elsewhere "+" would be an option letter.
 inline constexpr bool getopt_permutes = INIPICK_GETOPT_PERMUTES != 0;
 
-// The 128-bit product of a and b, its two halves XORed: every input bit
-// reaches every bit of the result. Four 32-bit products make it where the
-// compiler has no 128-bit integer; the result is the same.
-constexpr std::uint64_t multiply_fold_portable(std::uint64_t a, std::uint64_t b) noexcept {
-  constexpr std::uint64_t low32 = 0xffffffffU;
-  const std::uint64_t ll = (a & low32) * (b & low32);
-  const std::uint64_t lh = (a & low32) * (b >> 32);
-  const std::uint64_t hl = (a >> 32) * (b & low32);
-  const std::uint64_t hh = (a >> 32) * (b >> 32);
-  const std::uint64_t middle = (ll >> 32) + (lh & low32) + (hl & low32);
-  const std::uint64_t low = (middle << 32) | (ll & low32);
-  const std::uint64_t high = hh + (lh >> 32) + (hl >> 32) + (middle >> 32);
-  return low ^ high;
-}
-
-inline std::uint64_t multiply_fold(std::uint64_t a, std::uint64_t b) noexcept {
-#if INIPICK_HAVE_UINT128
-  __extension__ using uint128 = unsigned __int128;
-  const uint128 product = static_cast<uint128>(a) * b;
-  return static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64);
-#else
-  return multiply_fold_portable(a, b);
-#endif
-}
-
 }  // namespace inipick::port

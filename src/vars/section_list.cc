@@ -32,7 +32,7 @@ void section_list::offer(std::string_view name, std::FILE* out) {
   if (name.size() >= largest_batch_text) {
     // Not worth a copy: looked up on its own, after the names before it.
     flush(out);
-    if (add(name, name_index::hash_of(name))) {
+    if (add(name, index_.hash_of(name))) {
       port::write_unlocked(name.data(), name.size(), out);
       putc_unlocked('\n', out);
       stop_if_write_failed(out);
@@ -44,7 +44,7 @@ void section_list::offer(std::string_view name, std::FILE* out) {
     // Left uninitialised, as std::make_unique_for_overwrite would (libc++ 14
     // lacks it).
     if (!text_) text_.reset(new char[largest_batch_text]);
-    pending_.push_back({name_index::hash_of(name), static_cast<std::uint32_t>(text_size_),
+    pending_.push_back({index_.hash_of(name), static_cast<std::uint32_t>(text_size_),
                         static_cast<std::uint32_t>(name.size()),
                         static_cast<std::uint32_t>(pending_.size())});
   } catch (const std::bad_alloc&) {

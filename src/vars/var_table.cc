@@ -25,7 +25,7 @@ constexpr std::size_t most_sections = (std::size_t{1} << 31) - 1;
 void var_table::insert_or_replace(std::optional<std::string_view> section, std::string_view name,
                                   std::string_view value, bool display) {
   try {
-    const std::size_t hash = name_index::hash_of(name);
+    const std::size_t hash = index_.hash_of(name);
     const std::size_t found =
         index_.find(name, hash, [this](std::size_t i) { return this->name(i); });
     const std::uint32_t kept_section = section ? keep_section(*section) : 0;
@@ -112,7 +112,7 @@ std::uint32_t var_table::keep_section(std::string_view section) {
   if (last_section_ < sections_.size() && sections_[last_section_] == section) {
     return static_cast<std::uint32_t>(last_section_ + 1);
   }
-  const std::size_t hash = name_index::hash_of(section);
+  const std::size_t hash = section_index_.hash_of(section);
   std::size_t found =
       section_index_.find(section, hash, [this](std::size_t i) { return sections_[i]; });
   if (found == name_index::npos) {

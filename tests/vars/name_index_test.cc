@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // The hash index beside the insertion-ordered arrays: growth, probing past
-// equal hashes and around the end of the slots, and exact name comparison.
+// equal hashes and around the end of the slots, exact name comparison, and
+// the keyed hash that keeps crafted names from colliding.
 #include "vars/name_index.h"
 
 #include <gtest/gtest.h>
@@ -13,17 +14,20 @@
 #include <string_view>
 #include <vector>
 
-#include "port/port.h"
+#include "vars/keyed_hash.h"
 
 namespace inipick {
 namespace {
+
+using namespace std::string_literals;
 
 // An index with the array it points into, as the variable table keeps them.
 class indexed_names {
  public:
   // hash_override: every name gets this hash, to force long probe chains.
-  explicit indexed_names(std::optional<std::size_t> hash_override = std::nullopt)
-      : hash_override_(hash_override) {}
+  explicit indexed_names(std::optional<std::size_t> hash_override = std::nullopt,
+                         const hash_key& key = process_hash_key())
+      : hash_override_(hash_override), index_(key) {}
 
   void add(std::string name) {
     names_.push_back(std::move(name));
@@ -37,7 +41,7 @@ class indexed_names {
 
  private:
   [[nodiscard]] std::size_t hash(std::string_view name) const {
-    return hash_override_ ? *hash_override_ : name_index::hash_of(name);
+    return hash_override_ ? *hash_override_ : index_.hash_of(name);
   }
   std::optional<std::size_t> hash_override_;
   std::vector<std::string> names_;
@@ -50,13 +54,25 @@ TEST(NameIndex, EmptyIndexFindsNothing) {
   EXPECT_EQ(empty.find("a"), name_index::npos);
 }
 
+constexpr hash_key key_a{0x0706050403020100U, 0x0f0e0d0c0b0a0908U};
+constexpr hash_key key_b{0x9e3779b97f4a7c15U, 0xbf58476d1ce4e5b9U};
+
 TEST(NameIndex, EveryNameFoundAtItsPositionAcrossGrowth) {
-  // Equal hashes make one long chain; the highest hash starts each probe at
-  // the last slot, so every chain wraps around to the first.
-  const std::optional<std::size_t> hashes[] = {std::nullopt, 0, static_cast<std::size_t>(-1)};
-  for (const auto& hash : hashes) {
-    SCOPED_TRACE(hash ? "hash " + std::to_string(*hash) : "real hashes");
-    indexed_names index(hash);
+  // Equal hashes make one long chain; a hash whose tag has every bit set
+  // starts each probe at the last slot, so every chain wraps around to the
+  // first. Positions are the same whatever the key.
+  struct hashing {
+    const char* label;
+    std::optional<std::size_t> hash;
+    const hash_key& key;
+  };
+  const hashing hashings[] = {{"key a", std::nullopt, key_a},
+                              {"key b", std::nullopt, key_b},
+                              {"all 0", 0, key_a},
+                              {"all last slot", std::size_t{0xffffffffU}, key_a}};
+  for (const auto& [label, hash, key] : hashings) {
+    SCOPED_TRACE(label);
+    indexed_names index(hash, key);
     const std::size_t count = hash ? 600 : 30000;
     for (std::size_t i = 0; i < count; ++i) {
       index.add("name" + std::to_string(i));
@@ -106,7 +122,7 @@ TEST(NameIndex, HashesOfSimilarNamesSpreadOverLowAndHighBits) {
     std::set<std::size_t> high;
     std::set<std::size_t> whole;
     for (const std::string& name : names) {
-      const std::size_t h = name_index::hash_of(name);
+      const std::size_t h = keyed_hash(key_a, name);
       low.insert(h & 1023);
       high.insert(h >> (8 * sizeof h - 10));
       whole.insert(h);
@@ -128,34 +144,55 @@ TEST(NameIndex, ReservingBeyondTheMostNamesFailsAsMemoryDoes) {
   }
 }
 
-// The hash is the same with and without 128-bit integers: the spread test
-// above covers both.
-TEST(NameIndex, PortableMultiplyFoldMatchesTheWideOne) {
-  const std::uint64_t edges[] = {0,
-                                 1,
-                                 0xffffffffU,
-                                 0x100000000U,
-                                 0x8000000000000000U,
-                                 UINT64_MAX,
-                                 0xa0761d6478bd642fU,
-                                 0xe7037ed1a0b428dbU};
-  for (const std::uint64_t a : edges) {
-    for (const std::uint64_t b : edges) {
-      EXPECT_EQ(port::multiply_fold_portable(a, b), port::multiply_fold(a, b)) << a << " * " << b;
-    }
+// The published SipHash-2-4 vectors (key 00 01 .. 0f; the messages 00 01
+// .. up to fifteen bytes): the program's 1-3 shares every step but the
+// round counts.
+TEST(NameIndex, SipHashMatchesItsPublishedVectors) {
+  const std::string message = "\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x0e"s;
+  EXPECT_EQ((siphash<2, 4>(key_a, "")), 0x726fdb47dd0e0e31U);
+  EXPECT_EQ((siphash<2, 4>(key_a, message)), 0xa129ca6149be45e5U);
+  // The overlapping loads of the last bytes against a plain loop.
+  const auto* bytes = reinterpret_cast<const unsigned char*>("\x81\x02\xf3\x04\x05\xa6\x07");
+  for (std::size_t n = 0; n < 8; ++n) {
+    std::uint64_t expected = 0;
+    for (std::size_t i = 0; i < n; ++i) expected |= std::uint64_t{bytes[i]} << (8 * i);
+    EXPECT_EQ(detail::load_le_tail(bytes, n), expected) << n;
   }
-  std::uint64_t x = 0x9e3779b97f4a7c15U;
-  for (int i = 0; i < 100000; ++i) {
-    x ^= x << 13;
-    x ^= x >> 7;
-    x ^= x << 17;
-    const std::uint64_t y = x * 0xbf58476d1ce4e5b9U;
-    ASSERT_EQ(port::multiply_fold_portable(x, y), port::multiply_fold(x, y)) << x << " * " << y;
+}
+
+// Slots probed to place names one after another by linear probing from
+// their first slots: the work an index does for them.
+std::size_t probes_to_place(const std::vector<std::size_t>& first_slots, std::size_t slots) {
+  std::vector<bool> used(slots);
+  std::size_t probes = 0;
+  for (std::size_t s : first_slots) {
+    for (; used[s]; s = (s + 1) % slots) ++probes;
+    used[s] = true;
   }
-  // Worked out by hand, for systems where both are the portable one:
-  // (2^64 - 1)^2 = 2^128 - 2^65 + 1, so the halves are 2^64 - 2 and 1.
-  EXPECT_EQ(port::multiply_fold_portable(UINT64_MAX, UINT64_MAX), 1 ^ (UINT64_MAX - 1));
-  EXPECT_EQ(port::multiply_fold_portable(0x100000000U, 0x100000000U), 1U);
+  return probes;
+}
+
+// Someone who knows one key can pick names whose first slots crowd together
+// (here all 3000 in 64 of 4096 slots, which costs millions of probes); under
+// any other key they spread as ordinary names do.
+TEST(NameIndex, NamesCraftedForOneKeyCollideUnderNoOther) {
+  constexpr std::size_t count = 3000;
+  name_index known(key_a);
+  name_index unknown(key_b);
+  known.reserve(count);
+  unknown.reserve(count);
+  ASSERT_EQ(known.slot_count(), unknown.slot_count());
+  std::vector<std::size_t> crowded;
+  std::vector<std::size_t> spread;
+  for (std::size_t i = 0; crowded.size() < count; ++i) {
+    const std::string name = "k" + std::to_string(i);
+    const std::size_t slot = known.first_slot(known.hash_of(name));
+    if (slot >= 64) continue;
+    crowded.push_back(slot);
+    spread.push_back(unknown.first_slot(unknown.hash_of(name)));
+  }
+  EXPECT_GT(probes_to_place(crowded, known.slot_count()), count * count / 4);
+  EXPECT_LT(probes_to_place(spread, unknown.slot_count()), 10 * count);
 }
 
 }  // namespace
