@@ -12,6 +12,7 @@
 
 static_assert(std::is_same_v<pcre2_code_8, pcre2_real_code_8>);
 static_assert(std::is_same_v<pcre2_match_data_8, pcre2_real_match_data_8>);
+static_assert(std::is_same_v<pcre2_match_context_8, pcre2_real_match_context_8>);
 
 namespace inipick {
 namespace {
@@ -35,6 +36,19 @@ void pattern_code_deleter::operator()(pcre2_real_code_8* code) const noexcept {
 
 void match_data_deleter::operator()(pcre2_real_match_data_8* data) const noexcept {
   pcre2_match_data_free_8(data);
+}
+
+void match_context_deleter::operator()(pcre2_real_match_context_8* context) const noexcept {
+  pcre2_match_context_free_8(context);
+}
+
+pcre2_real_match_context_8* match_data_cache::context() {
+  if (!context_) {
+    context_.reset(pcre2_match_context_create_8(nullptr));
+    if (!context_) fail_out_of_memory("Could not allocate memory");
+    pcre2_set_heap_limit_8(context_.get(), match_heap_limit_kib);
+  }
+  return context_.get();
 }
 
 pcre2_real_match_data_8* match_data_cache::get() {
@@ -65,9 +79,10 @@ void pattern_compile(const char* text, compiled_pattern& slot, const char* label
 
 bool pattern_match(match_data_cache& cache, const compiled_pattern& pattern,
                    std::string_view subject, const char* pattern_text) {
+  pcre2_match_context_8* context = cache.context();
   auto match = [&](pcre2_match_data_8* data) {
     return pcre2_match_8(pattern.get(), reinterpret_cast<PCRE2_SPTR8>(subject.data()),
-                         subject.size(), 0, 0, data, nullptr);
+                         subject.size(), 0, 0, data, context);
   };
   int result = match(cache.get());
   // 0 means a match whose groups did not fit the block: enlarge it for good.

@@ -2,6 +2,7 @@
 // Regular expressions for -x: the program's only contact with PCRE2.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
@@ -10,6 +11,7 @@
 // PCRE2's own 8-bit types; only pattern.cc sees their definitions.
 struct pcre2_real_code_8;
 struct pcre2_real_match_data_8;
+struct pcre2_real_match_context_8;
 
 namespace inipick {
 
@@ -19,20 +21,30 @@ struct pattern_code_deleter {
 struct match_data_deleter {
   void operator()(pcre2_real_match_data_8* data) const noexcept;
 };
+struct match_context_deleter {
+  void operator()(pcre2_real_match_context_8* context) const noexcept;
+};
 
 using compiled_pattern = std::unique_ptr<pcre2_real_code_8, pattern_code_deleter>;
 
+// The most heap one match may take, in KiB: PCRE2 would take up to 20 GB,
+// so one value could take the machine's memory.
+constexpr std::uint32_t match_heap_limit_kib = 64 * 1024;
+
 // One match data block shared by every match of a run. It starts with room
 // for a single offset pair, enough for a yes/no answer, and is replaced by a
-// larger one only when a pattern's capturing groups need it.
+// larger one only when a pattern's capturing groups need it. Beside it, the
+// match context that caps the heap of every match.
 class match_data_cache {
  public:
   [[nodiscard]] pcre2_real_match_data_8* get();
   pcre2_real_match_data_8* replace_for(const pcre2_real_code_8* code);
   [[nodiscard]] std::size_t pairs() const noexcept;
+  [[nodiscard]] pcre2_real_match_context_8* context();
 
  private:
   std::unique_ptr<pcre2_real_match_data_8, match_data_deleter> data_;
+  std::unique_ptr<pcre2_real_match_context_8, match_context_deleter> context_;
 };
 
 // Compiles text into slot, in UTF mode when utf is set. Fails with

@@ -93,9 +93,31 @@ const std::vector<input_file> backtrack_ini = {
 INIPICK_E2E_CASES(RegexMatchOrder) = {
     prints("FirstSelectingPatternEndsTheTrying", "-x -f bt.ini -s s -L b$ (a+)+$",
            "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaab=1\n", backtrack_ini),
-    fails("MatchLimitIsMatchError", "-x -f bt.ini -s s -L (a+)+$ b$",
-          cannot_match("aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaab", "(a+)+$", "match limit exceeded"),
+    // The pattern lowers PCRE2's limit of ten million steps to a thousand:
+    // the case then takes no time, however slow or busy the machine.
+    fails("MatchLimitIsMatchError", "-x -f bt.ini -s s -L (*LIMIT_MATCH=1000)(a+)+$ b$",
+          cannot_match("aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaab", "(*LIMIT_MATCH=1000)(a+)+$",
+                       "match limit exceeded"),
           backtrack_ini),
+};
+
+// Every step of "(a|b)*" keeps a frame, and a thousand groups make each
+// frame kilobytes: 20,000 bytes need more than the heap a match may take,
+// whatever the width of a pointer.
+const std::string heavy_pattern = [] {
+  std::string p = "^(a|b)*$";
+  for (int i = 0; i < 1000; ++i) p += "()";
+  return p;
+}();
+const std::string heavy_value(20000, 'a');
+
+INIPICK_E2E_CASES(RegexLimits) = {
+    fails("HeapCapIsMatchError", {"-x", "-m", heavy_pattern, "-f", "h.ini", "-s", "s", "k"},
+          cannot_match(heavy_value, heavy_pattern, "heap limit exceeded"),
+          {{.name = "h.ini", .content = "[s]\nk = " + heavy_value + "\n"}}),
+    prints("ShortSubjectFitsUnderTheCap",
+           {"-x", "-m", heavy_pattern, "-f", "h.ini", "-s", "s", "k"}, "aaaa\n",
+           {{.name = "h.ini", .content = "[s]\nk = aaaa\n"}}),
 };
 
 }  // namespace
