@@ -6,10 +6,12 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <optional>
 
 #include "backends/ini/ini_input.h"
 #include "cli/backend.h"
 #include "cli/settings.h"
+#include "vars/name_set.h"
 #include "vars/pattern.h"
 #include "vars/section_list.h"
 #include "vars/var_table.h"
@@ -31,8 +33,9 @@ struct run {
   var_table vars;
   section_list sections;
   match_data_cache match_data;
-  std::FILE* out;  // results, section names, answers to queries
-  std::FILE* err;  // messages
+  std::optional<name_set> wanted_names;  // the exact names asked for, once the first is sought
+  std::FILE* out;                        // results, section names, answers to queries
+  std::FILE* err;                        // messages
 };
 
 }  // namespace inipick

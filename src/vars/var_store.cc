@@ -4,27 +4,37 @@
 
 #include <fnmatch.h>
 
+#include <cerrno>
 #include <cstddef>
 
+#include "cli/fatal_error.h"
 #include "cli/run.h"
 #include "vars/pattern.h"
 
 namespace inipick {
 namespace {
 
+// fnmatch's answer, where running out of memory is no answer at all.
+int glob_match(const char* pattern, zstring_view subject) {
+  errno = 0;
+  const int result = fnmatch(pattern, subject.c_str(), 0);
+  if (result != 0 && result != FNM_NOMATCH && errno == ENOMEM) {
+    fail_out_of_memory("Could not allocate memory for matching");
+  }
+  return result;
+}
+
 bool name_selected(run& r, zstring_view name) {
   const settings& s = r.settings;
   if (s.list_all) return true;
+  if (!s.names_are_patterns) {
+    if (!r.wanted_names) r.wanted_names.emplace(s.args);
+    return r.wanted_names->contains(name);
+  }
   for (std::size_t i = 0; i < s.args.size(); ++i) {
-    const char* arg = s.args[i];
-    bool selected = false;
-    if (!s.names_are_patterns) {
-      selected = name == arg;
-    } else if (!s.regex_mode) {
-      selected = fnmatch(arg, name.c_str(), 0) == 0;
-    } else {
-      selected = pattern_match(r.match_data, s.arg_regexes[i], name, arg);
-    }
+    const bool selected = s.regex_mode
+                              ? pattern_match(r.match_data, s.arg_regexes[i], name, s.args[i])
+                              : glob_match(s.args[i], name) == 0;
     if (selected) return true;
   }
   return false;
@@ -35,7 +45,7 @@ bool value_passes(run& r, zstring_view value) {
   const settings& s = r.settings;
   if (s.value_pattern == nullptr) return true;
   if (s.regex_mode) return pattern_match(r.match_data, s.value_regex, value, s.value_pattern);
-  return fnmatch(s.value_pattern, value.c_str(), 0) != FNM_NOMATCH;
+  return glob_match(s.value_pattern, value) != FNM_NOMATCH;
 }
 
 }  // namespace

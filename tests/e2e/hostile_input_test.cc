@@ -178,6 +178,14 @@ INIPICK_E2E_CASES(OutOfMemory) = {
     in_64_mb(fails("NulTailOnLastLineAfterBackslash", "-f t.ini -s s a",
                    "Invalid input file - continuation at the last line",
                    {NUL_TAIL_INI("[s]\na=1\\\0"sv, ""sv)})),
+    // glibc's fnmatch copies a subject as wide characters in a UTF-8
+    // locale: 80 MB for this value, which it cannot have. No match is no
+    // answer: the value must not pass the filter.
+    in_64_mb(in_utf8(fails("GlobFilterOutOfMemory", "-m /* -f v.ini -s s -l",
+                           "Could not allocate memory for matching: " + no_memory,
+                           {{.name = "v.ini", .generate = [](std::FILE* f) {
+                               write_framed(f, "[s]\nv = ", "a", 20 * mebibyte, "\n");
+                             }}}))),
     // The limit itself is no failure.
     in_64_mb(reads("SmallRunFitsUnderTheLimit", "-s s a", "[s]\na = 1\n", "1\n")),
 };

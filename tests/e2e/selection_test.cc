@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // Which variables a run keeps: exact names, name globs, value globs, -O,
 // repeated definitions and the check mode.
+#include <algorithm>
+
 #include "e2e_case.h"
 
 namespace inipick::e2e {
@@ -32,6 +34,35 @@ INIPICK_E2E_CASES(Names) = {
     sel("GlobIsCaseSensitive", "-L H*", "Host=upper\n"),
     sel("GlobMatchesWholeName", "-L os", ""),
     sel("NameMatchedByTwoPatternsOnce", "-L h* ho*", "host=lower\nhosts=many\n"),
+    // Names given twice, a value, names not there: each stored name once.
+    sel("ManyExactNames", "port host upper .hidden nosuch host Host port =",
+        ".hidden=dot\nHost=upper\nhost=lower\nport=5432\n"),
+    // Two thousand names, every other one in the file, which also holds
+    // names that none asks for.
+    prints(
+        "ThousandsOfExactNames",
+        [] {
+          words w{"-f", "n.ini", "-s", "s"};
+          for (int i = 0; i < 4000; i += 2) w.list.push_back("v" + std::to_string(i));
+          return w;
+        }(),
+        [] {
+          std::string out;  // sorted by name: v0 v10 v100 v1000 ...
+          std::vector<std::string> names;
+          for (int i = 0; i < 4000; i += 4) names.push_back("v" + std::to_string(i));
+          std::sort(names.begin(), names.end());
+          for (const std::string& n : names) out += n + "=" + n + "\n";
+          return out;
+        }(),
+        {{.name = "n.ini",
+          .content =
+              [] {
+                std::string s = "[s]\n";
+                for (int i = 0; i < 4000; i += 4)
+                  s += "v" + std::to_string(i) + " = v" + std::to_string(i) + "\n";
+                for (int i = 1; i < 4000; i += 2) s += "v" + std::to_string(i) + " = x\n";
+                return s;
+              }()}}),
     prints("QuestionMarkIsOneByteInCLocale", "-f u.ini -s s -L ?", "x=1\n", utf8_ini),
     in_utf8(prints("QuestionMarkIsOneCharacterInUtf8Locale", "-f u.ini -s s -L ?",
                    "x=1\n\xc3\xa9=\xc3\xa9\n", utf8_ini)),

@@ -7,6 +7,7 @@
 #include <fnmatch.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -15,12 +16,17 @@
 #include "support/test_support.h"
 
 // The C library's fnmatch reports no error for any pattern that can be
-// written, so this one stands in for a pattern it would refuse; every other
-// pattern goes to the real function.
+// written, so these stand in for a pattern it would refuse and for a match
+// that ran out of memory; every other pattern goes to the real function.
 constexpr const char* refused_glob = "<refused>";
+constexpr const char* starved_glob = "<starved>";
 
 extern "C" int fnmatch(const char* pattern, const char* string, int flags) {
   if (std::strcmp(pattern, refused_glob) == 0) return -1;
+  if (std::strcmp(pattern, starved_glob) == 0) {
+    errno = ENOMEM;
+    return -1;
+  }
   using fnmatch_function = int (*)(const char*, const char*, int);
   static const auto real = reinterpret_cast<fnmatch_function>(dlsym(RTLD_NEXT, "fnmatch"));
   return real(pattern, string, flags);
@@ -128,6 +134,22 @@ TEST(VarStore, NameSelection) {
   for (const store_case& c : cases) {
     SCOPED_TRACE(c.label);
     EXPECT_EQ(stored(c), c.expected);
+  }
+}
+
+// Unlike any other failure of fnmatch, running out of memory is no answer:
+// neither a name nor a value may pass for it.
+TEST(VarStore, GlobOutOfMemoryFails) {
+  const store_case cases[] = {
+      {.label = "name", .args = {starved_glob}, .names_are_patterns = true},
+      {.label = "value", .list_all = true, .value_pattern = starved_glob},
+  };
+  for (const store_case& c : cases) {
+    SCOPED_TRACE(c.label);
+    test_run t;
+    configure(t.r, c);
+    EXPECT_TRUE(fails_with([&] { offer(t.r, {"s", "a", "1"}); }, 1,
+                           "Could not allocate memory for matching: Cannot allocate memory"));
   }
 }
 
