@@ -32,7 +32,7 @@
 #include "backends/ini/ini_backend.h"
 #include "backends/ini/line_reader.h"
 #include "cli/entry.h"
-#include "cli/fatal_error.h"
+#include "base/fatal_error.h"
 #include "cli/run.h"
 #include "port/getopt_reset.h"
 #include "support/reference_lines.h"
@@ -113,6 +113,12 @@ const std::vector<command>& commands() {
        .partner = {"-N", "-p", "X_", "-P", "_Y", "-s", "db", "host"},
        .rel = relation::same_result},
       {.words = {"-n", "-s", "s", "a"}, .max_lines = 1},
+      // Exact names, some twice, found in one step, against the same names
+      // as globs, tried one by one.
+      {.words = {"-s", "s", "a", "b", "a", "ab", "b"},
+       .names = true,
+       .partner = {"-L", "-s", "s", "a", "b", "ab"},
+       .rel = relation::same_result},
       {.words = {"-l", "-O", "-s", "db", "-x", "-m", "[0-9]"},
        .names = true,
        .value_glob = "*[0-9]*"},
