@@ -5,7 +5,7 @@
 #include <string>
 
 #include "backends/ini/ini_backend.h"
-#include "cli/fatal_error.h"
+#include "base/fatal_error.h"
 #include "cli/run.h"
 
 namespace inipick {

@@ -1,22 +1,15 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// Configuration file types and how one is chosen.
+// The configuration file types this program knows, and how one is chosen.
 #pragma once
 
 #include <array>
 #include <string_view>
 
+#include "backends/backend.h"
+
 namespace inipick {
 
 struct run;
-
-// A configuration file type. An operation may be missing; the run sequence
-// checks each one just before it would call it.
-struct backend {
-  std::string_view name;
-  void (*openfile)(run&);
-  void (*readfile)(run&);
-  void (*closefile)(run&);
-};
 
 extern const std::array<backend, 1> backend_table;
 

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/fatal_error.h"
+#include "base/fatal_error.h"
 #include "cli/run.h"
 #include "port/port.h"
 

@@ -4,8 +4,8 @@
 
 #include <array>
 
+#include "base/fatal_error.h"
 #include "cli/backend.h"
-#include "cli/fatal_error.h"
 #include "cli/run.h"
 #include "cli/usage.h"
 #include "cli/version.h"

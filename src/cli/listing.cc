@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/fatal_error.h"
+#include "base/fatal_error.h"
 #include "cli/run.h"
 #include "cli/shell_quote.h"
 #include "port/port.h"

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "base/fatal_error.h"
 #include "cli/backend.h"
-#include "cli/fatal_error.h"
 #include "cli/run.h"
 #include "cli/usage.h"
 #include "port/port.h"

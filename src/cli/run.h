@@ -3,17 +3,15 @@
 // printed result. Production makes one per process; tests make many.
 #pragma once
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <optional>
 
-#include "backends/ini/ini_input.h"
+#include "backends/backend.h"
 #include "cli/backend.h"
 #include "cli/settings.h"
-#include "vars/name_set.h"
+#include "cli/stdio_output.h"
 #include "vars/pattern.h"
 #include "vars/section_list.h"
+#include "vars/var_store.h"
 #include "vars/var_table.h"
 
 namespace inipick {
@@ -22,20 +20,29 @@ struct run {
   run(std::FILE* out_stream, std::FILE* err_stream) : out(out_stream), err(err_stream) {}
   run(const run&) = delete;
   run& operator=(const run&) = delete;
-  // A run that failed while reading still holds its input open.
-  ~run() {
-    if (input.fd >= 0 && !input.is_stdin) ::close(input.fd);
-  }
 
   inipick::settings settings;
   const backend* selected_backend = &backend_table[0];
-  ini_input input;
   var_table vars;
   section_list sections;
   match_data_cache match_data;
-  std::optional<name_set> wanted_names;  // the exact names asked for, once the first is sought
-  std::FILE* out;                        // results, section names, answers to queries
-  std::FILE* err;                        // messages
+  var_store_context store{settings, match_data, vars};
+  std::FILE* out;  // results, section names, answers to queries
+  std::FILE* err;  // messages
+  stdio_output printed{out};
 };
+
+// What the backend is given of r: the settings it reads for, and where it
+// puts what it reads. Lives no longer than r.
+[[nodiscard]] inline backend_context backend_context_of(run& r) {
+  const settings& s = r.settings;
+  return {.file_name = s.file_name,
+          .section = s.section,
+          .override = s.override,
+          .query_sections = s.query_sections,
+          .vars = r.store,
+          .sections = r.sections,
+          .out = r.printed};
+}
 
 }  // namespace inipick

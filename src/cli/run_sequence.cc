@@ -3,8 +3,8 @@
 #include <new>
 #include <string>
 
+#include "base/fatal_error.h"
 #include "cli/entry.h"
-#include "cli/fatal_error.h"
 #include "cli/listing.h"
 #include "cli/options.h"
 #include "cli/run.h"
@@ -59,12 +59,13 @@ void internal_error(const backend& b, const char* operation) {
 
 void read_input(run& r) {
   const backend& b = *r.selected_backend;
+  backend_context c = backend_context_of(r);
   if (b.openfile == nullptr) internal_error(b, "openfile");
-  b.openfile(r);
+  b.openfile(c);
   if (b.readfile == nullptr) internal_error(b, "readfile");
-  b.readfile(r);
+  b.readfile(c);
   if (b.closefile == nullptr) internal_error(b, "closefile");
-  b.closefile(r);
+  b.closefile(c);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <string>
 #include <type_traits>
 
-#include "cli/fatal_error.h"
+#include "base/fatal_error.h"
 
 static_assert(std::is_same_v<pcre2_code_8, pcre2_real_code_8>);
 static_assert(std::is_same_v<pcre2_match_data_8, pcre2_real_match_data_8>);

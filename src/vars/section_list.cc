@@ -4,12 +4,9 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdio>
 #include <new>
 
-#include "cli/fatal_error.h"
-#include "cli/run.h"
-#include "port/port.h"
+#include "base/fatal_error.h"
 #include "vars/short_copy.h"
 
 namespace inipick {
@@ -28,14 +25,13 @@ constexpr std::size_t prefetch_distance = 8;
 
 }  // namespace
 
-void section_list::offer(std::string_view name, std::FILE* out) {
+void section_list::offer(std::string_view name, text_output& out) {
   if (name.size() >= largest_batch_text) {
     // Not worth a copy: looked up on its own, after the names before it.
     flush(out);
     if (add(name, index_.hash_of(name))) {
-      port::write_unlocked(name.data(), name.size(), out);
-      putc_unlocked('\n', out);
-      stop_if_write_failed(out);
+      out.write(name);
+      out.write("\n");
     }
     return;
   }
@@ -59,7 +55,7 @@ std::size_t section_list::batch_limit() const noexcept {
   return std::clamp(index_.slot_count() / slots_per_lookup, smallest_batch, largest_batch);
 }
 
-void section_list::flush(std::FILE* out) {
+void section_list::flush(text_output& out) {
   const std::size_t count = pending_.size();
   if (count == 0) return;
   try {
@@ -83,8 +79,7 @@ void section_list::flush(std::FILE* out) {
     end += p.size;
     *end++ = '\n';
   }
-  port::write_unlocked(printed_.data(), static_cast<std::size_t>(end - printed_.data()), out);
-  stop_if_write_failed(out);
+  out.write({printed_.data(), static_cast<std::size_t>(end - printed_.data())});
   pending_.clear();
   text_size_ = 0;
 }
@@ -122,10 +117,10 @@ bool section_list::add(std::string_view name, std::size_t hash) {
   return true;
 }
 
-void section_list_add(run& r, std::string_view name) {
-  if (r.settings.query_sections) r.sections.offer(name, r.out);
+void section_list_add(section_list& list, std::string_view name, text_output& out) {
+  list.offer(name, out);
 }
 
-void section_list_flush(run& r) { r.sections.flush(r.out); }
+void section_list_flush(section_list& list, text_output& out) { list.flush(out); }
 
 }  // namespace inipick

@@ -5,11 +5,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <string_view>
 #include <vector>
 
+#include "base/text_output.h"
 #include "vars/name_index.h"
 #include "vars/string_table.h"
 
@@ -17,15 +17,15 @@ namespace inipick {
 
 class section_list {
  public:
-  // Records name and, when it is new, prints it on out followed by a line
+  // Records name and, when it is new, writes it to out followed by a line
   // feed. Names are taken in batches, whose lookups are made in the order
   // of the index slots they start at: the index is then read front to back
   // rather than at random, which matters once it outgrows the caches. The
   // names of a batch are printed in the order they were offered. flush()
   // deals with the names still pending. Fails with "Out of memory for the
   // section names list" or "Out of memory for the new section name".
-  void offer(std::string_view name, std::FILE* out);
-  void flush(std::FILE* out);
+  void offer(std::string_view name, text_output& out);
+  void flush(text_output& out);
 
   // The number of distinct names recorded.
   [[nodiscard]] std::size_t size() const noexcept { return names_.size(); }
@@ -52,15 +52,12 @@ class section_list {
   string_table names_;
 };
 
-struct run;
+// Called for every section header read under -q sections: writes name
+// followed by a line feed to out the first time it is offered.
+void section_list_add(section_list& list, std::string_view name, text_output& out);
 
-// Called for every section header read. With -q sections, prints a name
-// followed by a line feed the first time it is offered; otherwise does
-// nothing.
-void section_list_add(run& r, std::string_view name);
-
-// Prints what section_list_add has taken but not printed yet. Reading calls
+// Writes what section_list_add has taken but not written yet. Reading calls
 // it before it returns or fails.
-void section_list_flush(run& r);
+void section_list_flush(section_list& list, text_output& out);
 
 }  // namespace inipick

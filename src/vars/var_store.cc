@@ -7,9 +7,7 @@
 #include <cerrno>
 #include <cstddef>
 
-#include "cli/fatal_error.h"
-#include "cli/run.h"
-#include "vars/pattern.h"
+#include "base/fatal_error.h"
 
 namespace inipick {
 namespace {
@@ -24,16 +22,16 @@ int glob_match(const char* pattern, zstring_view subject) {
   return result;
 }
 
-bool name_selected(run& r, zstring_view name) {
-  const settings& s = r.settings;
+bool name_selected(var_store_context& c, zstring_view name) {
+  const selection& s = c.selection;
   if (s.list_all) return true;
   if (!s.names_are_patterns) {
-    if (!r.wanted_names) r.wanted_names.emplace(s.args);
-    return r.wanted_names->contains(name);
+    if (!c.wanted_names) c.wanted_names.emplace(s.args);
+    return c.wanted_names->contains(name);
   }
   for (std::size_t i = 0; i < s.args.size(); ++i) {
     const bool selected = s.regex_mode
-                              ? pattern_match(r.match_data, s.arg_regexes[i], name, s.args[i])
+                              ? pattern_match(c.match_data, s.arg_regexes[i], name, s.args[i])
                               : glob_match(s.args[i], name) == 0;
     if (selected) return true;
   }
@@ -41,24 +39,24 @@ bool name_selected(run& r, zstring_view name) {
 }
 
 // A glob that fnmatch cannot evaluate lets the value through, unlike a name.
-bool value_passes(run& r, zstring_view value) {
-  const settings& s = r.settings;
+bool value_passes(var_store_context& c, zstring_view value) {
+  const selection& s = c.selection;
   if (s.value_pattern == nullptr) return true;
-  if (s.regex_mode) return pattern_match(r.match_data, s.value_regex, value, s.value_pattern);
+  if (s.regex_mode) return pattern_match(c.match_data, s.value_regex, value, s.value_pattern);
   return glob_match(s.value_pattern, value) != FNM_NOMATCH;
 }
 
 }  // namespace
 
-void var_store(run& r, std::optional<std::string_view> section, zstring_view name,
+void var_store(var_store_context& c, std::optional<std::string_view> section, zstring_view name,
                zstring_view value) {
-  if (!name_selected(r, name)) return;
+  if (!name_selected(c, name)) return;
   bool display = true;
-  if (!value_passes(r, value)) {
-    if (!r.settings.override) return;
+  if (!value_passes(c, value)) {
+    if (!c.selection.override) return;
     display = false;  // hides an earlier definition of the name
   }
-  r.vars.insert_or_replace(section, name, value, display);
+  c.vars.insert_or_replace(section, name, value, display);
 }
 
 }  // namespace inipick

@@ -5,16 +5,26 @@
 #include <optional>
 #include <string_view>
 
+#include "vars/name_set.h"
+#include "vars/pattern.h"
+#include "vars/selection.h"
+#include "vars/var_table.h"
 #include "vars/zstring_view.h"
 
 namespace inipick {
 
-struct run;
+// What var_store reads, and the table it keeps variables in.
+struct var_store_context {
+  const inipick::selection& selection;
+  match_data_cache& match_data;
+  var_table& vars;
+  std::optional<name_set> wanted_names = {};  // the exact names, once the first is sought
+};
 
-// Offers one variable read from the input: applies the run's name selection
-// and value filter, then stores it in the run's table. The strings stay the
-// caller's; the table copies what it keeps.
-void var_store(run& r, std::optional<std::string_view> section, zstring_view name,
+// Offers one variable read from the input: applies the name selection and
+// value filter, then stores it in the table. The strings stay the caller's;
+// the table copies what it keeps.
+void var_store(var_store_context& c, std::optional<std::string_view> section, zstring_view name,
                zstring_view value);
 
 }  // namespace inipick

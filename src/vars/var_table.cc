@@ -6,7 +6,7 @@
 #include <cstring>
 #include <new>
 
-#include "cli/fatal_error.h"
+#include "base/fatal_error.h"
 
 namespace inipick {
 namespace {

@@ -62,9 +62,9 @@ TEST(Entry, BackendSelectTakesAnyPrefixOfAName) {
 
 // Records which operations of the test backend ran, in order.
 std::string calls;
-void record_open(run&) { calls += "open "; }
-void record_read(run&) { calls += "read "; }
-void record_close(run&) { calls += "close "; }
+void record_open(backend_context&) { calls += "open "; }
+void record_read(backend_context&) { calls += "read "; }
+void record_close(backend_context&) { calls += "close "; }
 
 struct internal_error_case {
   backend partial;

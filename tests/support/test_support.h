@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/fatal_error.h"
+#include "base/fatal_error.h"
 #include "cli/run.h"
 #include "vars/var_table.h"
 

@@ -16,36 +16,26 @@ namespace {
 
 TEST(SectionList, FirstAppearanceOrderAndByteExactRepeats) {
   test::test_run t;
-  t.r.settings.query_sections = true;
   const char* const offered[] = {"a",   "b",        "a",        "A", "b",
                                  "a b", "\xC3\xA9", "\xC3\x89", "a", "\xC3\xA9"};
-  for (const char* name : offered) section_list_add(t.r, name);
-  section_list_flush(t.r);
+  for (const char* name : offered) section_list_add(t.r.sections, name, t.r.printed);
+  section_list_flush(t.r.sections, t.r.printed);
   EXPECT_EQ(t.out.str(), "a\nb\nA\na b\n\xC3\xA9\n\xC3\x89\n");
   EXPECT_EQ(t.r.sections.size(), 6u);
   EXPECT_EQ(t.err.str(), "");
 }
 
-TEST(SectionList, NothingRecordedOrPrintedWithoutTheQuery) {
-  test::test_run t;
-  for (const char* name : {"a", "b", "a"}) section_list_add(t.r, name);
-  section_list_flush(t.r);
-  EXPECT_EQ(t.out.str(), "");
-  EXPECT_EQ(t.r.sections.size(), 0u);
-}
-
 TEST(SectionList, ThousandsOfNamesEachPrintedOnce) {
   test::test_run t;
-  t.r.settings.query_sections = true;
   std::string expected;
   for (int round = 0; round < 2; ++round) {
     for (int i = 0; i < 5000; ++i) {
       const std::string name = "s" + std::to_string(i * 7919 % 5000);
-      section_list_add(t.r, name);
+      section_list_add(t.r.sections, name, t.r.printed);
       if (round == 0) expected += name + "\n";
     }
   }
-  section_list_flush(t.r);
+  section_list_flush(t.r.sections, t.r.printed);
   EXPECT_EQ(t.out.str(), expected);
   EXPECT_EQ(t.r.sections.size(), 5000u);
 }
@@ -55,12 +45,11 @@ TEST(SectionList, ThousandsOfNamesEachPrintedOnce) {
 // printed or its order.
 TEST(SectionList, OrderKeptAcrossBatchesAndVeryLongNames) {
   test::test_run t;
-  t.r.settings.query_sections = true;
   const std::string long_name(std::size_t{1} << 20, 'y');
   std::set<std::string> seen;
   std::string expected;
   const auto offer = [&](const std::string& name) {
-    section_list_add(t.r, name);
+    section_list_add(t.r.sections, name, t.r.printed);
     if (seen.insert(name).second) expected += name + "\n";
   };
   for (int i = 0; i < 20000; ++i) {
@@ -72,7 +61,7 @@ TEST(SectionList, OrderKeptAcrossBatchesAndVeryLongNames) {
     offer("n" + std::to_string(i / 3 * 2 + i % 3 % 2));
     if (i % 5000 == 0) offer("n0");  // and one from long before
   }
-  section_list_flush(t.r);
+  section_list_flush(t.r.sections, t.r.printed);
   EXPECT_EQ(t.out.str(), expected);
   EXPECT_EQ(t.r.sections.size(), seen.size());
 }

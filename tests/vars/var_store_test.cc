@@ -74,7 +74,7 @@ void configure(run& r, const store_case& c) {
 }
 
 void offer(run& r, const definition& d) {
-  var_store(r, d.section ? std::optional<std::string_view>(*d.section) : std::nullopt, d.name,
+  var_store(r.store, d.section ? std::optional<std::string_view>(*d.section) : std::nullopt, d.name,
             d.value);
 }
 
@@ -148,8 +148,11 @@ TEST(VarStore, GlobOutOfMemoryFails) {
     SCOPED_TRACE(c.label);
     test_run t;
     configure(t.r, c);
-    EXPECT_TRUE(fails_with([&] { offer(t.r, {"s", "a", "1"}); }, 1,
-                           "Could not allocate memory for matching: Cannot allocate memory"));
+    EXPECT_TRUE(fails_with(
+        [&] {
+          offer(t.r, {"s", "a", "1"});
+        },
+        1, "Could not allocate memory for matching: Cannot allocate memory"));
   }
 }
 

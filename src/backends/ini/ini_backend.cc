@@ -10,17 +10,16 @@
 
 #include "backends/ini/ini_parser.h"
 #include "backends/ini/line_reader.h"
-#include "cli/fatal_error.h"
-#include "cli/run.h"
+#include "base/fatal_error.h"
 #include "vars/section_list.h"
 
 namespace inipick {
 
-void ini_openfile(run& r) {
-  const char* name = r.settings.file_name;
+void ini_openfile(backend_context& c) {
+  const char* name = c.file_name;
   if (name == nullptr) fail("No configuration file name specified");
   if (std::string_view(name) == "-") {
-    r.input = {STDIN_FILENO, true};
+    c.input = open_input(STDIN_FILENO, true);
     return;
   }
   int fd = -1;
@@ -28,7 +27,7 @@ void ini_openfile(run& r) {
     fd = ::open(name, O_RDONLY | O_CLOEXEC);
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) fail_errno(std::string("Opening the input file ") + name);
-  r.input = {fd, false};
+  c.input = open_input(fd, false);
 }
 
 namespace {
@@ -37,9 +36,9 @@ namespace {
 // lie in the reader's buffer; without it every line goes through the
 // parser, the reference the fast path is tested against.
 template <bool pass_over>
-void read_lines(run& r) {
-  line_reader reader(r.input.fd);
-  ini_parser parser(r);
+void read_lines(backend_context& c) {
+  line_reader reader(c.input.fd());
+  ini_parser parser(c);
   for (;;) {
     if constexpr (pass_over) {
       if (parser.passing_over()) {
@@ -52,34 +51,33 @@ void read_lines(run& r) {
     if (!parser.parse_line(*line)) return;
   }
   if (reader.failed()) {
-    fail_errno(std::string("Error reading input file ") + r.settings.file_name, reader.error());
+    fail_errno(std::string("Error reading input file ") + c.file_name, reader.error());
   }
   parser.finish();
 }
 
 template <bool pass_over>
-void read_file(run& r) {
+void read_file(backend_context& c) {
   // Section names read before a failure are printed all the same.
   try {
-    read_lines<pass_over>(r);
+    read_lines<pass_over>(c);
   } catch (...) {
-    section_list_flush(r);
+    section_list_flush(c.sections, c.out);
     throw;
   }
-  section_list_flush(r);
+  section_list_flush(c.sections, c.out);
 }
 
 }  // namespace
 
-void ini_readfile(run& r) { read_file<true>(r); }
+void ini_readfile(backend_context& c) { read_file<true>(c); }
 
-void ini_readfile_every_line(run& r) { read_file<false>(r); }
+void ini_readfile_every_line(backend_context& c) { read_file<false>(c); }
 
-void ini_closefile(run& r) {
-  if (r.input.fd < 0) return;
-  const int fd = r.input.fd;
-  const bool is_stdin = r.input.is_stdin;
-  r.input = {};
+void ini_closefile(backend_context& c) {
+  const bool is_stdin = c.input.is_stdin();
+  const int fd = c.input.release();
+  if (fd < 0) return;
   if (!is_stdin && ::close(fd) != 0 && errno != EINTR) {
     fail_errno("Could not close the config file");
   }

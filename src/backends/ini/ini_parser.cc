@@ -6,8 +6,7 @@
 #include <cstring>
 #include <new>
 
-#include "cli/fatal_error.h"
-#include "cli/run.h"
+#include "base/fatal_error.h"
 #include "vars/section_list.h"
 #include "vars/var_store.h"
 
@@ -18,9 +17,10 @@ std::string whole_line(const text_line& line) { return {line.text, line.size}; }
 
 }  // namespace
 
-ini_parser::ini_parser(run& r)
-    : run_(r),
-      in_section_(!r.settings.section || r.settings.section->empty() || r.settings.override) {}
+ini_parser::ini_parser(backend_context& c)
+    : context_(c),
+      selected_section_(c.section),
+      in_section_(!c.section || c.section->empty() || c.override) {}
 
 // The NUL at the end of every line stops the scan.
 std::size_t ini_parser::skip_space(const text_line& line, std::size_t i) const noexcept {
@@ -53,16 +53,19 @@ bool ini_parser::parse_line(text_line line) {
 // section's name is left as it was; it is read only inside the selected
 // section.
 bool ini_parser::other_header(const char* text, std::size_t size) {
-  const settings& s = run_.settings;
   if (size < 3) return false;
   // Above 0x20 nothing is a space: the name needs no trimming.
   const auto low = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
   if (low(text[1]) || low(text[size - 2]) || text[size - 1] != ']') return false;
   if (std::memchr(text + 2, ']', size - 3) != nullptr) return false;
   const std::string_view name(text + 1, size - 2);
-  if (name == *s.section) return false;
-  section_list_add(run_, name);
+  if (name == *selected_section_) return false;
+  offer_section(name);
   return true;
+}
+
+void ini_parser::offer_section(std::string_view name) {
+  if (context_.query_sections) section_list_add(context_.sections, name, context_.out);
 }
 
 bool ini_parser::section_header(text_line line, std::size_t bracket) {
@@ -78,11 +81,10 @@ bool ini_parser::section_header(text_line line, std::size_t bracket) {
   const auto name_end = static_cast<std::size_t>(close - line.text);
   const std::string_view name(line.text + first, trim_end(line.text + first, name_end - first));
 
-  settings& s = run_.settings;
-  if (!s.section) {
-    if (seen_var_ && !s.query_sections) return false;
+  if (!selected_section_) {
+    if (seen_var_ && !context_.query_sections) return false;
     try {
-      s.section.emplace(name);
+      selected_section_.emplace(name);
     } catch (const std::bad_alloc&) {
       fail("Out of memory for the group name");
     }
@@ -96,8 +98,8 @@ bool ini_parser::section_header(text_line line, std::size_t bracket) {
   } catch (const std::bad_alloc&) {
     fail_out_of_memory("Out of memory for the group name");
   }
-  section_list_add(run_, *current_section_);
-  in_section_ = *current_section_ == *s.section;
+  offer_section(*current_section_);
+  in_section_ = *current_section_ == *selected_section_;
   return true;
 }
 
@@ -153,7 +155,8 @@ void ini_parser::complete(std::string_view name, char* value, std::size_t size) 
   value[size] = '\0';
   const std::optional<std::string_view> section =
       current_section_ ? std::optional<std::string_view>(*current_section_) : std::nullopt;
-  var_store(run_, section, zstring_view(name.data(), name.size()), zstring_view(value, size));
+  var_store(context_.vars, section, zstring_view(name.data(), name.size()),
+            zstring_view(value, size));
   seen_var_ = true;
 }
 

@@ -7,16 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include "backends/backend.h"
 #include "backends/ini/line_reader.h"
 #include "backends/ini/whitespace.h"
 
 namespace inipick {
 
-struct run;
-
 class ini_parser {
  public:
-  explicit ini_parser(run& r);
+  // Reads for what c asks; c must outlive the parser.
+  explicit ini_parser(backend_context& c);
 
   // Parses one line as the reader returned it. False when reading stops
   // early: a variable came before the first header and no section was asked
@@ -25,6 +25,12 @@ class ini_parser {
 
   // At the end of the input: fails if a value is still being continued.
   void finish() const;
+
+  // The section read: the one asked for, or without -s the first header's
+  // once it has been read.
+  [[nodiscard]] const std::optional<std::string>& selected_section() const noexcept {
+    return selected_section_;
+  }
 
   // Whether lines now go through parse_line only to be checked: outside the
   // selected section, with no value being continued.
@@ -63,6 +69,7 @@ class ini_parser {
  private:
   [[nodiscard]] bool other_header(const char* text, std::size_t size);
   bool section_header(text_line line, std::size_t bracket);
+  void offer_section(std::string_view name);
   void variable_line(text_line line, std::size_t start);
   void continuation_line(text_line line);
   void complete(std::string_view name, char* value, std::size_t size);
@@ -70,7 +77,8 @@ class ini_parser {
   [[nodiscard]] std::size_t skip_space(const text_line& line, std::size_t i) const noexcept;
   [[nodiscard]] std::size_t trim_end(const char* text, std::size_t size) const noexcept;
 
-  run& run_;
+  backend_context& context_;
+  std::optional<std::string> selected_section_;
   whitespace_table is_space_;
   bool in_section_;
   bool seen_var_ = false;

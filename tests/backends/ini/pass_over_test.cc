@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "backends/ini/ini_backend.h"
-#include "cli/fatal_error.h"
+#include "base/fatal_error.h"
 #include "support/test_support.h"
 
 namespace inipick {
@@ -33,10 +33,9 @@ void PrintTo(const result& r, std::ostream* os) {
       << ::testing::PrintToString(r.entries) << ", output " << ::testing::PrintToString(r.out);
 }
 
-result read_with(void (*read)(run&), std::string_view text, mode m) {
+result read_with(void (*read)(backend_context&), std::string_view text, mode m) {
   test::test_run t;
   const test::unique_fd fd = test::memory_file(text);
-  t.r.input = {::dup(fd.get()), false};
   t.r.settings.file_name = "test.ini";
   t.r.settings.list_all = true;
   if (m == mode::select) {
@@ -44,9 +43,11 @@ result read_with(void (*read)(run&), std::string_view text, mode m) {
   } else {
     t.r.settings.query_sections = true;
   }
+  backend_context c = backend_context_of(t.r);
+  c.input = open_input(::dup(fd.get()), false);
   result res;
   try {
-    read(t.r);
+    read(c);
   } catch (const fatal_error& e) {
     res.failure = std::to_string(e.status()) + " " + e.what();
   }

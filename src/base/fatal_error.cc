@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // Builders for the fatal errors of every part of the program.
-#include "cli/fatal_error.h"
+#include "base/fatal_error.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: BSD-2-Clause
+// A configuration file type, and all that its operations are given: what
+// the command line asks of the input, and where variables and section
+// names go. No more of the run than that.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "base/text_output.h"
+#include "vars/section_list.h"
+#include "vars/var_store.h"
+
+namespace inipick {
+
+// The input a backend has open, from openfile to closefile. A run that
+// failed while reading still holds it open: it closes with its owner.
+class open_input {
+ public:
+  open_input() = default;
+  open_input(int fd, bool is_stdin) noexcept : fd_(fd), is_stdin_(is_stdin) {}
+  open_input(open_input&& other) noexcept { swap(other); }
+  open_input& operator=(open_input&& other) noexcept {
+    open_input(std::move(other)).swap(*this);
+    return *this;
+  }
+  ~open_input();
+
+  [[nodiscard]] int fd() const noexcept { return fd_; }
+  // Standard input is read but never closed.
+  [[nodiscard]] bool is_stdin() const noexcept { return is_stdin_; }
+  // Gives up the descriptor, for a close whose failure matters.
+  int release() noexcept { return std::exchange(fd_, -1); }
+
+ private:
+  void swap(open_input& other) noexcept {
+    std::swap(fd_, other.fd_);
+    std::swap(is_stdin_, other.is_stdin_);
+  }
+  int fd_ = -1;  // -1: nothing open
+  bool is_stdin_ = false;
+};
+
+struct backend_context {
+  // Asked for.
+  const char* file_name;                      // "-" means standard input
+  const std::optional<std::string>& section;  // -s; none: the first header's
+  bool override;                              // -O
+  bool query_sections;                        // -q sections
+  // Where what is read goes.
+  var_store_context& vars;
+  section_list& sections;
+  text_output& out;  // the section names of -q sections
+
+  open_input input = {};
+};
+
+// A configuration file type. An operation may be missing; the run sequence
+// checks each one just before it would call it.
+struct backend {
+  std::string_view name;
+  void (*openfile)(backend_context&);
+  void (*readfile)(backend_context&);
+  void (*closefile)(backend_context&);
+};
+
+}  // namespace inipick
