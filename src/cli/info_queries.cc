@@ -3,26 +3,32 @@
 #include "cli/info_queries.h"
 
 #include <array>
+#include <string>
 
 #include "base/fatal_error.h"
 #include "cli/backend.h"
 #include "cli/run.h"
 #include "cli/usage.h"
 #include "cli/version.h"
+#include "vars/pattern.h"
 
 namespace inipick {
 namespace {
 
 struct feature {
   std::string_view name;
-  std::string_view version;
+  std::string version;
 };
 
-constexpr std::array<feature, 3> feature_table = {{
-    {"BASE", program_version},
-    {"REGEX", "1.0"},
-    {"REGEX_IMPL_C_PCRE2", "10.49"},
-}};
+// Built per query: PCRE2's version is that of the library loaded, which a
+// build cannot know.
+std::array<feature, 3> feature_table() {
+  return {{
+      {"BASE", std::string(program_version)},
+      {"REGEX", "1.0"},
+      {"REGEX_IMPL_C_PCRE2", pattern_library_version()},
+  }};
+}
 
 void put(std::FILE* out, std::string_view text) { std::fwrite(text.data(), 1, text.size(), out); }
 
@@ -47,9 +53,10 @@ void answer_info_requests(run& r, const info_requests& asked) {
 
 int answer_feature_query(run& r) {
   const settings& s = r.settings;
+  const std::array<feature, 3> features = feature_table();
   if (s.query_features) {
     const char* separator = "";
-    for (const feature& f : feature_table) {
+    for (const feature& f : features) {
       put(r.out, separator);
       put(r.out, f.name);
       put(r.out, "=");
@@ -60,7 +67,7 @@ int answer_feature_query(run& r) {
     return 0;
   }
   if (s.args.size() != 1) fail("A single feature name expected");
-  for (const feature& f : feature_table) {
+  for (const feature& f : features) {
     if (f.name == s.args[0]) {
       put(r.out, f.version);
       put(r.out, "\n");

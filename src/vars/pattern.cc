@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// PCRE2 behind pattern_compile and pattern_match.
+// PCRE2 behind pattern_compile, pattern_match and pattern_library_version.
 #include "vars/pattern.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 8
@@ -91,6 +91,14 @@ bool pattern_match(match_data_cache& cache, const compiled_pattern& pattern,
   if (result == PCRE2_ERROR_NOMATCH) return false;
   fail("Could not match '" + std::string(subject) + "' against the '" + pattern_text +
        "' pattern: " + pcre2_error_text(result));
+}
+
+std::string pattern_library_version() {
+  // The library's own text, e.g. "10.42 2022-12-11": the version, then the date.
+  const int size = pcre2_config_8(PCRE2_CONFIG_VERSION, nullptr);
+  std::string text(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
+  pcre2_config_8(PCRE2_CONFIG_VERSION, text.data());
+  return text.substr(0, text.find_first_of(std::string_view(" \0", 2)));
 }
 
 }  // namespace inipick

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "vars/zstring_view.h"
@@ -56,5 +57,8 @@ void pattern_compile(const char* text, compiled_pattern& slot, const char* label
 // matching error, an invalid UTF-8 subject in UTF mode included.
 bool pattern_match(match_data_cache& cache, const compiled_pattern& pattern,
                    std::string_view subject, const char* pattern_text);
+
+// The version of the PCRE2 library the program runs with, e.g. "10.42".
+std::string pattern_library_version();
 
 }  // namespace inipick

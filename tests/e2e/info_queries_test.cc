@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // -V, -h, -T and the feature queries: answered without reading any input.
 #include "e2e_case.h"
+#include "vars/pattern.h"
 
 namespace inipick::e2e {
 namespace {
 
 const std::string version = "inipick 5.1.2\n";
 const std::string backends = "Supported backends: ini\n";
-const std::string features = "BASE=5.1.2 REGEX=1.0 REGEX_IMPL_C_PCRE2=10.49\n";
+// The PCRE2 row names the library the binary runs with, as this program does.
+const std::string pcre2_version = pattern_library_version() + "\n";
+const std::string features = "BASE=5.1.2 REGEX=1.0 REGEX_IMPL_C_PCRE2=" + pcre2_version;
 const std::string one_feature_name = "A single feature name expected";
 
 INIPICK_E2E_CASES(InfoQueries) = {
@@ -39,7 +42,7 @@ INIPICK_E2E_CASES(FeatureQueries) = {
     prints("FeaturesBeforeNameFlagCheck", "-N -n -q features", features),
     prints("FeatureBase", "-q feature BASE", "5.1.2\n"),
     prints("FeatureRegex", "-q feature REGEX", "1.0\n"),
-    prints("FeaturePcre2", "-q feature REGEX_IMPL_C_PCRE2", "10.49\n"),
+    prints("FeaturePcre2", "-q feature REGEX_IMPL_C_PCRE2", pcre2_version),
     // An unknown feature: status 1 and nothing printed.
     {.name = "FeatureNameIsCaseSensitive", .args = {"-q", "feature", "base"}, .status = 1},
     {.name = "FeatureNameMustBeWhole", .args = {"-q", "feature", "BAS"}, .status = 1},

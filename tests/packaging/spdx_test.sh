@@ -1,14 +1,16 @@
 # SPDX-License-Identifier: BSD-2-Clause
-# Every file of the tree states its licence: an SPDX-License-Identifier line
+# Every file git tracks states its licence: an SPDX-License-Identifier line
 # at its top (after a #! or #compdef line), a FILE.license beside it, or an
-# entry in REUSE.toml for files that cannot hold a comment.
-# Usage: bash spdx_test.sh SOURCE_DIR
-# Exits 77 (skipped) outside a git work tree, as in an exported source,
-# where build outputs cannot be told from the project's files.
+# entry in REUSE.toml for files that cannot hold a comment. Untracked files,
+# such as build folders and a package build's outputs, are not judged.
+# Usage: bash spdx_test.sh SOURCE_DIR [TREE]
+# TREE, the work tree to judge, defaults to SOURCE_DIR. Exits 77 (skipped)
+# outside a git work tree, as in an exported source, where build outputs
+# cannot be told from the project's files.
 set -uo pipefail
 src=$1
 source "$src/tests/packaging/lib.sh"
-cd "$src" || exit 1
+cd "${2:-$src}" || exit 1
 top=$(git rev-parse --show-toplevel 2>/dev/null)
 if [[ -z $top || $(cd "$top" && pwd -P) != "$(pwd -P)" ]]; then
   echo "not a git work tree: skipped"
@@ -43,8 +45,8 @@ fi
 regexes=()
 for glob in "${globs[@]}"; do regexes+=("$(glob_regex "$glob")"); done
 
-# Tracked files and new ones not yet added, but not what .gitignore hides.
-mapfile -d '' files < <(git ls-files -z --cached --others --exclude-standard)
+# A new file is judged once it is added.
+mapfile -d '' files < <(git ls-files -z)
 used=()
 missing=()
 for f in "${files[@]}"; do

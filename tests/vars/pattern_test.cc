@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // PCRE2 behind -x: search semantics, compile and match failures, UTF mode
-// and the shared match data block that grows only when a match needs it.
+// and the shared match data block that grows only when a match needs it;
+// the library's version as the feature table reports it.
 #include "vars/pattern.h"
 
 #include <gtest/gtest.h>
@@ -127,6 +128,12 @@ TEST(Pattern, MatchDataGrowsOnlyWhenAMatchNeedsMoreGroups) {
     EXPECT_EQ(pattern_match(cache, compile(s.pattern), s.subject, s.pattern), s.matches);
     EXPECT_EQ(cache.pairs(), s.pairs_after);
   }
+}
+
+// pkg-config's record of the PCRE2 that CMake found, which is the library
+// linked here: its version alone, without PCRE2's release date.
+TEST(Pattern, LibraryVersionIsTheOnePkgConfigFound) {
+  EXPECT_EQ(pattern_library_version(), INIPICK_PCRE2_VERSION);
 }
 
 }  // namespace
