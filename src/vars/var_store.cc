@@ -50,7 +50,7 @@ bool value_passes(run& r, zstring_view value) {
 
 }  // namespace
 
-void var_store(run& r, std::optional<std::string_view> section, zstring_view name,
+void var_store(run& r, std::optional<std::string_view> /*section*/, zstring_view name,
                zstring_view value) {
   if (!name_selected(r, name)) return;
   bool display = true;
@@ -58,7 +58,7 @@ void var_store(run& r, std::optional<std::string_view> section, zstring_view nam
     if (!r.settings.override) return;
     display = false;  // hides an earlier definition of the name
   }
-  r.vars.insert_or_replace(section, name, value, display);
+  r.vars.insert_or_replace(name, value, display);
 }
 
 }  // namespace inipick
