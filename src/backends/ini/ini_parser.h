@@ -49,7 +49,9 @@ class ini_parser {
     // Bytes above 0x20 are not spaces: the name surely ends at a "=" or a
     // blank found here, and any other byte is left to the full path.
     std::size_t i = whitespace_table::find_low_or_equals(text, 1);
-    i += text[i] == ' ' ? 1 : 0;  // the usual "name = value"
+    // Most lines read "name = value": their one blank is stepped over
+    // without a branch, and the loop then finds none left.
+    i += text[i] == ' ' ? 1 : 0;
     while (text[i] == ' ') ++i;
     if (text[i] != '=') return false;
     // The value's last byte, ahead of any CRs, as the full path trims them;

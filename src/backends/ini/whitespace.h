@@ -45,8 +45,9 @@ class whitespace_table {
     }
   }
 
-  // The same a byte at a time: the reference that tests hold the block
-  // scan to, and the path where no block scan is built.
+  // The same a byte at a time: the reference that tests hold the
+  // sixteen-byte name-end scan to, and the path for a locale with a space
+  // above 0x20.
   [[nodiscard]] std::size_t find_name_end_bytewise(const char* text, std::size_t i) const noexcept {
     while (!ends_name(text[i])) ++i;
     return i;
