@@ -3,11 +3,11 @@
 #include <new>
 #include <string>
 
-#include "cli/entry.h"
 #include "cli/fatal_error.h"
 #include "cli/listing.h"
 #include "cli/options.h"
 #include "cli/run.h"
+#include "cli/run_sequence.h"
 #include "vars/pattern.h"
 
 namespace inipick {
