@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// The kept variables: unique by name, in the order their names were first
-// stored.
+// The kept variables: unique by name, in the order their names were first stored.
+// Reference: a plain list of names, values and display flags, searched by name.
+// Tested by: tests/vars/var_table_test.cc.
 #pragma once
 
 #include <cstddef>

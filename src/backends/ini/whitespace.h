@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// Which bytes count as whitespace: those below 0x80 that the current locale
-// classes as spaces. Build it after the locale is set.
+// Which bytes count as whitespace, and where a name ends.
+// Reference: find_name_end_bytewise, a byte at a time.
+// Tested by: tests/backends/ini/whitespace_test.cc.
+//
+// Whitespace is the bytes below 0x80 that the current locale classes as
+// spaces: build the table after the locale is set.
 #pragma once
 
 #include <array>
