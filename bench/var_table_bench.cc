@@ -8,7 +8,6 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,10 +40,9 @@ std::vector<std::string> make_names(std::size_t count) {
 
 void BM_InsertDistinct(benchmark::State& state) {
   const std::vector<std::string> names = make_names(static_cast<std::size_t>(state.range(0)));
-  const std::optional<std::string_view> section("wide");
   for (auto _ : state) {
     inipick::var_table table;
-    for (const std::string& name : names) table.insert_or_replace(section, name, "value", true);
+    for (const std::string& name : names) table.insert_or_replace(name, "value", true);
     benchmark::DoNotOptimize(table);
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * names.size()));
@@ -53,12 +51,11 @@ void BM_InsertDistinct(benchmark::State& state) {
 // Every name defined again: the lookup path, in a table of range(0) names.
 void BM_ReplaceExisting(benchmark::State& state) {
   const std::vector<std::string> names = make_names(static_cast<std::size_t>(state.range(0)));
-  const std::optional<std::string_view> section("wide");
   inipick::var_table table;
-  for (const std::string& name : names) table.insert_or_replace(section, name, "value", true);
+  for (const std::string& name : names) table.insert_or_replace(name, "value", true);
   std::size_t i = 0;
   for (auto _ : state) {
-    table.insert_or_replace(section, names[i], "other value", true);
+    table.insert_or_replace(names[i], "other value", true);
     if (++i == names.size()) i = 0;
   }
   benchmark::DoNotOptimize(table);
@@ -69,9 +66,8 @@ void BM_ReplaceExisting(benchmark::State& state) {
 // insertion leaves them.
 void BM_SortByName(benchmark::State& state) {
   const std::vector<std::string> names = make_names(static_cast<std::size_t>(state.range(0)));
-  const std::optional<std::string_view> section("wide");
   inipick::var_table table;
-  for (const std::string& name : names) table.insert_or_replace(section, name, "value", true);
+  for (const std::string& name : names) table.insert_or_replace(name, "value", true);
   for (auto _ : state) {
     std::vector<inipick::name_key> sorted = inipick::sort_by_name(table);
     benchmark::DoNotOptimize(sorted.data());

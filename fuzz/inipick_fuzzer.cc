@@ -34,6 +34,7 @@
 #include "cli/entry.h"
 #include "base/fatal_error.h"
 #include "cli/run.h"
+#include "cli/run_sequence.h"
 #include "port/getopt_reset.h"
 #include "support/reference_lines.h"
 

@@ -1,15 +1,8 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// The program's entry and its run sequence.
+// The program's entry: start-up, the locale and how a failure is reported.
 #pragma once
 
 namespace inipick {
-
-struct run;
-
-// The whole of one run after start-up: options, validation, reading and the
-// result. argv[0] is the name getopt's messages use. Returns the exit status
-// of a run that did not fail; a failure is thrown as fatal_error.
-int run_sequence(run& r, int argc, char* argv[]);
 
 // Sets the locale, runs on the process's standard streams, reports a
 // failure as "<program name>: <message>" and returns the exit status.

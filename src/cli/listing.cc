@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // Sorting and printing the variable table.
+// Reference: std::sort of the names as strings.
+// Tested by: tests/cli/listing_test.cc.
 #include "cli/listing.h"
 
 #include <algorithm>

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // Validation, then the backend, then the listing: the spine of every run.
+#include "cli/run_sequence.h"
+
 #include <new>
 #include <string>
 
 #include "base/fatal_error.h"
-#include "cli/entry.h"
 #include "cli/listing.h"
 #include "cli/options.h"
 #include "cli/run.h"

@@ -3,6 +3,7 @@
 // is special to the shell.
 #include "cli/shell_quote.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace inipick {

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// Every difference between the systems inipick builds on, behind plain
-// functions and constants: the rest of the code never asks where it runs.
+// What differs between the C libraries and systems inipick builds on,
+// behind plain functions and constants found at configure time. Three
+// things are asked where their speed-ups use them instead: the processor
+// (the SIMD scans of backends/ini/block_scan.cc, AVX2 picked at run time,
+// and of backends/ini/whitespace.h), the compiler (the GCC and Clang
+// prefetch builtins of vars/name_index.h and vars/var_table.h) and the
+// kernel (huge pages and populating in vars/zeroed_memory.cc).
 #pragma once
 
 #include <cstddef>

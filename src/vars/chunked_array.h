@@ -8,7 +8,6 @@
 #include <type_traits>
 #include <vector>
 
-#include "vars/indexed_iterator.h"
 #include "vars/zeroed_memory.h"
 
 namespace inipick {
@@ -29,10 +28,6 @@ class chunked_array {
     const std::size_t chunk = chunk_of(i);
     return static_cast<T*>(chunks_[chunk].get())[i - first_of(chunk)];
   }
-
-  using const_iterator = indexed_iterator<chunked_array>;
-  [[nodiscard]] const_iterator begin() const noexcept { return {this, 0}; }
-  [[nodiscard]] const_iterator end() const noexcept { return {this, size_}; }
 
   // May throw std::bad_alloc, leaving the array as it was.
   void push_back(const T& value) {

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// A hash index from names to positions in an insertion-ordered array, so
-// that "is this name stored already?" costs the same for the millionth name
-// as for the first. The array keeps the names; the index keeps positions.
+// A hash index from names to positions in an insertion-ordered array.
+// Reference: the array itself, where the name at position i is found at i.
+// Tested by: tests/vars/name_index_test.cc.
+//
+// "Is this name stored already?" costs the same for the millionth name as
+// for the first. The array keeps the names; the index keeps positions.
 #pragma once
 
 #include <cstddef>

@@ -56,16 +56,6 @@ pcre2_real_match_data_8* match_data_cache::get() {
   return data_.get();
 }
 
-pcre2_real_match_data_8* match_data_cache::replace_for(const pcre2_real_code_8* code) {
-  data_.reset();
-  data_.reset(pcre2_match_data_create_from_pattern_8(code, nullptr));
-  return data_.get();
-}
-
-std::size_t match_data_cache::pairs() const noexcept {
-  return data_ ? pcre2_get_ovector_count_8(data_.get()) : 0;
-}
-
 void pattern_compile(const char* text, compiled_pattern& slot, const char* label, bool utf) {
   int error_code = 0;
   PCRE2_SIZE error_offset = 0;
@@ -79,15 +69,10 @@ void pattern_compile(const char* text, compiled_pattern& slot, const char* label
 
 bool pattern_match(match_data_cache& cache, const compiled_pattern& pattern,
                    std::string_view subject, const char* pattern_text) {
-  pcre2_match_context_8* context = cache.context();
-  auto match = [&](pcre2_match_data_8* data) {
-    return pcre2_match_8(pattern.get(), reinterpret_cast<PCRE2_SPTR8>(subject.data()),
-                         subject.size(), 0, 0, data, context);
-  };
-  int result = match(cache.get());
-  // 0 means a match whose groups did not fit the block: enlarge it for good.
-  if (result == 0) result = match(cache.replace_for(pattern.get()));
-  if (result > 0) return true;
+  const int result = pcre2_match_8(pattern.get(), reinterpret_cast<PCRE2_SPTR8>(subject.data()),
+                                   subject.size(), 0, 0, cache.get(), cache.context());
+  // 0 is a match whose groups did not fit the block, which wants none.
+  if (result >= 0) return true;
   if (result == PCRE2_ERROR_NOMATCH) return false;
   fail("Could not match '" + std::string(subject) + "' against the '" + pattern_text +
        "' pattern: " + pcre2_error_text(result));

@@ -7,8 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "vars/zstring_view.h"
-
 // PCRE2's own 8-bit types; only pattern.cc sees their definitions.
 struct pcre2_real_code_8;
 struct pcre2_real_match_data_8;
@@ -32,15 +30,12 @@ using compiled_pattern = std::unique_ptr<pcre2_real_code_8, pattern_code_deleter
 // so one value could take the machine's memory.
 constexpr std::uint32_t match_heap_limit_kib = 64 * 1024;
 
-// One match data block shared by every match of a run. It starts with room
-// for a single offset pair, enough for a yes/no answer, and is replaced by a
-// larger one only when a pattern's capturing groups need it. Beside it, the
-// match context that caps the heap of every match.
+// One match data block shared by every match of a run, with room for a
+// single offset pair: a yes/no answer wants no captured substrings. Beside
+// it, the match context that caps the heap of every match.
 class match_data_cache {
  public:
   [[nodiscard]] pcre2_real_match_data_8* get();
-  pcre2_real_match_data_8* replace_for(const pcre2_real_code_8* code);
-  [[nodiscard]] std::size_t pairs() const noexcept;
   [[nodiscard]] pcre2_real_match_context_8* context();
 
  private:

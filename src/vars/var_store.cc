@@ -48,15 +48,14 @@ bool value_passes(var_store_context& c, zstring_view value) {
 
 }  // namespace
 
-void var_store(var_store_context& c, std::optional<std::string_view> section, zstring_view name,
-               zstring_view value) {
+void var_store(var_store_context& c, zstring_view name, zstring_view value) {
   if (!name_selected(c, name)) return;
   bool display = true;
   if (!value_passes(c, value)) {
     if (!c.selection.override) return;
     display = false;  // hides an earlier definition of the name
   }
-  c.vars.insert_or_replace(section, name, value, display);
+  c.vars.insert_or_replace(name, value, display);
 }
 
 }  // namespace inipick

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
 
 #include "vars/name_set.h"
 #include "vars/pattern.h"
@@ -24,7 +23,6 @@ struct var_store_context {
 // Offers one variable read from the input: applies the name selection and
 // value filter, then stores it in the table. The strings stay the caller's;
 // the table copies what it keeps.
-void var_store(var_store_context& c, std::optional<std::string_view> section, zstring_view name,
-               zstring_view value);
+void var_store(var_store_context& c, zstring_view name, zstring_view value);
 
 }  // namespace inipick

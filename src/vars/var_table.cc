@@ -9,38 +9,22 @@
 #include "base/fatal_error.h"
 
 namespace inipick {
-namespace {
 
-// Growing first means a later push_back cannot fail halfway.
-template <typename Vector>
-void make_room_for_one(Vector& v) {
-  if (v.size() == v.capacity()) v.reserve(2 * v.size() + 16);
-}
-
-// What an entry's section number counts up to.
-constexpr std::size_t most_sections = (std::size_t{1} << 31) - 1;
-
-}  // namespace
-
-void var_table::insert_or_replace(std::optional<std::string_view> section, std::string_view name,
-                                  std::string_view value, bool display) {
+void var_table::insert_or_replace(std::string_view name, std::string_view value, bool display) {
   try {
     const std::size_t hash = index_.hash_of(name);
     const std::size_t found =
         index_.find(name, hash, [this](std::size_t i) { return this->name(i); });
-    const std::uint32_t kept_section = section ? keep_section(*section) : 0;
     if (found != name_index::npos) {
       stored_entry& e = entries_[found];
       keep_value(e, value);
-      e.section = kept_section;
-      e.displayed = display ? 1 : 0;
+      e.displayed = display;
       return;
     }
     stored_entry e{};
     place(e, name, value.size());
     keep_value(e, value);
-    e.section = kept_section;
-    e.displayed = display ? 1 : 0;
+    e.displayed = display;
     // Only ever shrinks: it holds for every name kept.
     if (entries_.empty()) {
       shared_prefix_ = name.size();
@@ -62,10 +46,7 @@ void var_table::insert_or_replace(std::optional<std::string_view> section, std::
   }
 }
 
-void var_table::stop_inserting() noexcept {
-  index_ = name_index();
-  section_index_ = name_index();
-}
+void var_table::stop_inserting() noexcept { index_ = name_index(); }
 
 // Gives e new text: a copy of name, then room bytes for a value. The name
 // may be e's own old text, which the arena keeps.
@@ -106,25 +87,6 @@ void var_table::keep_value(stored_entry& e, std::string_view value) {
   } else {
     e.value_size = static_cast<std::uint32_t>(value.size());
   }
-}
-
-std::uint32_t var_table::keep_section(std::string_view section) {
-  if (last_section_ < sections_.size() && sections_[last_section_] == section) {
-    return static_cast<std::uint32_t>(last_section_ + 1);
-  }
-  const std::size_t hash = section_index_.hash_of(section);
-  std::size_t found =
-      section_index_.find(section, hash, [this](std::size_t i) { return sections_[i]; });
-  if (found == name_index::npos) {
-    if (sections_.size() == most_sections) throw std::bad_alloc();
-    make_room_for_one(sections_);
-    const std::string_view kept = strings_.copy(section);
-    section_index_.insert(hash, sections_.size());
-    found = sections_.size();
-    sections_.push_back(kept);
-  }
-  last_section_ = found;
-  return static_cast<std::uint32_t>(found + 1);
 }
 
 }  // namespace inipick

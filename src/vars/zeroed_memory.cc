@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// Small blocks come from calloc. Large ones come straight from the kernel,
-// on huge pages where it allows them, and populated in one call: here a
-// page fault costs microseconds, and a hash table touches every page.
+// Zero-filled blocks, the large ones mapped on huge pages and populated.
+// Reference: calloc, which gives the blocks under 256 KiB.
+// Tested by: tests/vars/name_index_test.cc, whose larger indexes are mapped.
+//
+// Large blocks come straight from the kernel, on huge pages where it allows
+// them, and populated in one call: here a page fault costs microseconds,
+// and a hash table touches every page.
 #include "vars/zeroed_memory.h"
 
 #include <sys/mman.h>

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/backend.h"
+#include "cli/run_sequence.h"
 #include "port/getopt_reset.h"
 #include "support/test_support.h"
 

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -24,7 +23,7 @@ using names = std::vector<std::string>;
 names sorted_through_table(names stored, std::uint32_t seed) {
   std::shuffle(stored.begin(), stored.end(), std::mt19937(seed));
   var_table table;
-  for (const std::string& name : stored) table.insert_or_replace(std::nullopt, name, "v", true);
+  for (const std::string& name : stored) table.insert_or_replace(name, "v", true);
   names out;
   for (const name_key& k : sort_by_name(table)) out.emplace_back(table.name(k.entry));
   return out;

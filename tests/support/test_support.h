@@ -100,14 +100,14 @@ template <typename F>
   return ::testing::AssertionFailure() << "did not fail";
 }
 
-// The table's entries in stored order, one "[section] name=value" each:
-// "[section] " is left out for none, " (hidden)" marks display off.
+// The table's entries in stored order, one "name=value" each; " (hidden)"
+// marks display off.
 inline std::vector<std::string> entry_lines(const var_table& table) {
   std::vector<std::string> lines;
-  for (const var_entry& e : table.entries()) {
-    std::string line = e.section_name ? "[" + std::string(*e.section_name) + "] " : "";
-    line.append(e.name).append("=").append(e.value);
-    if (!e.display) line += " (hidden)";
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    std::string line(table.name(i));
+    line.append("=").append(table.value(i));
+    if (!table.display(i)) line += " (hidden)";
     lines.push_back(std::move(line));
   }
   return lines;

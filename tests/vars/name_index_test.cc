@@ -70,6 +70,9 @@ TEST(NameIndex, EveryNameFoundAtItsPositionAcrossGrowth) {
                               {"key b", std::nullopt, key_b},
                               {"all 0", 0, key_a},
                               {"all last slot", std::size_t{0xffffffffU}, key_a}};
+  name_index last;  // 0xffffffff is its own tag, with a 32-bit or a 64-bit size_t
+  last.reserve(600);
+  ASSERT_EQ(last.first_slot(0xffffffffU), last.slot_count() - 1);
   for (const auto& [label, hash, key] : hashings) {
     SCOPED_TRACE(label);
     indexed_names index(hash, key);

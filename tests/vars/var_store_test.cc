@@ -39,7 +39,6 @@ using test::test_run;
 using lines = std::vector<std::string>;
 
 struct definition {
-  std::optional<std::string> section;
   std::string name;
   std::string value;
 };
@@ -72,10 +71,7 @@ void configure(run& r, const store_case& c) {
   if (c.value_pattern != nullptr) pattern_compile(c.value_pattern, s.value_regex, "value", false);
 }
 
-void offer(run& r, const definition& d) {
-  var_store(r.store, d.section ? std::optional<std::string_view>(*d.section) : std::nullopt, d.name,
-            d.value);
-}
+void offer(run& r, const definition& d) { var_store(r.store, d.name, d.value); }
 
 lines stored(const store_case& c) {
   test_run t;
@@ -85,9 +81,8 @@ lines stored(const store_case& c) {
 }
 
 const std::vector<definition> names_offered = {
-    {"s", "a", "1"},   {"s", "A", "2"},        {"s", ".hidden", "3"},
-    {"s", "x/y", "4"}, {"s", "a.b", "5"},      {"s", "axb", "6"},
-    {"s", "*", "7"},   {"s", "\xC3\xA9", "8"}, {"s", "ab", "9"},
+    {"a", "1"},   {"A", "2"}, {".hidden", "3"},  {"x/y", "4"}, {"a.b", "5"},
+    {"axb", "6"}, {"*", "7"}, {"\xC3\xA9", "8"}, {"ab", "9"},
 };
 
 TEST(VarStore, NameSelection) {
@@ -96,39 +91,39 @@ TEST(VarStore, NameSelection) {
       {.label = "exact names",
        .args = {"ab", "a", "ab"},
        .offered = names_offered,
-       .expected = {"[s] a=1", "[s] ab=9"}},
+       .expected = {"a=1", "ab=9"}},
       {.label = "exact ignores -x",
        .args = {"a.b"},
        .regex_mode = true,
        .offered = names_offered,
-       .expected = {"[s] a.b=5"}},
+       .expected = {"a.b=5"}},
       {.label = "list all",
        .args = {"nothing"},
        .list_all = true,
-       .offered = {{"s", "a", "1"}, {std::nullopt, "b", "2"}},
-       .expected = {"[s] a=1", "b=2"}},
+       .offered = {{"a", "1"}, {"b", "2"}},
+       .expected = {"a=1", "b=2"}},
       {.label = "glob star selects all",
        .args = {"*"},
        .names_are_patterns = true,
        .offered = names_offered,
-       .expected = {"[s] a=1", "[s] A=2", "[s] .hidden=3", "[s] x/y=4", "[s] a.b=5", "[s] axb=6",
-                    "[s] *=7", "[s] \xC3\xA9=8", "[s] ab=9"}},
+       .expected = {"a=1", "A=2", ".hidden=3", "x/y=4", "a.b=5", "axb=6", "*=7", "\xC3\xA9=8",
+                    "ab=9"}},
       {.label = "glob is anchored and case-sensitive",
        .args = {"a?b", "a"},
        .names_are_patterns = true,
        .offered = names_offered,
-       .expected = {"[s] a=1", "[s] a.b=5", "[s] axb=6"}},
+       .expected = {"a=1", "a.b=5", "axb=6"}},
       {.label = "glob error selects nothing",
        .args = {refused_glob, "A"},
        .names_are_patterns = true,
        .offered = names_offered,
-       .expected = {"[s] A=2"}},
+       .expected = {"A=2"}},
       {.label = "regex searches",
        .args = {"b"},
        .names_are_patterns = true,
        .regex_mode = true,
        .offered = names_offered,
-       .expected = {"[s] a.b=5", "[s] axb=6", "[s] ab=9"}},
+       .expected = {"a.b=5", "axb=6", "ab=9"}},
   };
   for (const store_case& c : cases) {
     SCOPED_TRACE(c.label);
@@ -149,7 +144,7 @@ TEST(VarStore, GlobOutOfMemoryFails) {
     configure(t.r, c);
     EXPECT_TRUE(fails_with(
         [&] {
-          offer(t.r, {"s", "a", "1"});
+          offer(t.r, {"a", "1"});
         },
         1, std::string("Could not allocate memory for matching: ") + std::strerror(ENOMEM)));
   }
@@ -166,51 +161,50 @@ TEST(VarStore, FirstSelectingRegexEndsTheTrying) {
     s.arg_regexes.resize(2);
     pattern_compile("a", s.arg_regexes[utf_first ? 1 : 0], "pattern", false);
     pattern_compile("b", s.arg_regexes[utf_first ? 0 : 1], "pattern", true);
-    const auto store = [&] { offer(t.r, {"s", "a\xFF", "1"}); };
+    const auto store = [&] { offer(t.r, {"a\xFF", "1"}); };
     if (utf_first) {
       EXPECT_TRUE(fails_with(store, 1,
                              "Could not match 'a\xFF' against the 'b' pattern: "
                              "UTF-8 error: illegal byte (0xfe or 0xff)"));
     } else {
       store();
-      EXPECT_EQ(test::entry_lines(t.r.vars), lines{"[s] a\xFF=1"});
+      EXPECT_EQ(test::entry_lines(t.r.vars), lines{"a\xFF=1"});
     }
   }
 }
 
 TEST(VarStore, ValueFilter) {
   const std::vector<definition> values = {
-      {"s", "a", "1"}, {"s", "b", "12"}, {"s", "c", ""}, {"s", "d", "x1y"}, {"s", "e", "[1"}};
+      {"a", "1"}, {"b", "12"}, {"c", ""}, {"d", "x1y"}, {"e", "[1"}};
   const store_case cases[] = {
       {.label = "glob whole value",
        .list_all = true,
        .value_pattern = "1",
        .offered = values,
-       .expected = {"[s] a=1"}},
+       .expected = {"a=1"}},
       {.label = "glob error lets every value pass",
        .list_all = true,
        .value_pattern = refused_glob,
        .offered = values,
-       .expected = {"[s] a=1", "[s] b=12", "[s] c=", "[s] d=x1y", "[s] e=[1"}},
+       .expected = {"a=1", "b=12", "c=", "d=x1y", "e=[1"}},
       {.label = "regex searches",
        .list_all = true,
        .regex_mode = true,
        .value_pattern = "1",
        .offered = values,
-       .expected = {"[s] a=1", "[s] b=12", "[s] d=x1y", "[s] e=[1"}},
+       .expected = {"a=1", "b=12", "d=x1y", "e=[1"}},
       {.label = "failing values stored hidden with -O",
        .list_all = true,
        .value_pattern = "1*",
        .override = true,
        .offered = values,
-       .expected = {"[s] a=1", "[s] b=12", "[s] c= (hidden)", "[s] d=x1y (hidden)",
-                    "[s] e=[1 (hidden)"}},
+       .expected = {"a=1", "b=12", "c= (hidden)", "d=x1y (hidden)", "e=[1 (hidden)"}},
       {.label = "filter after name selection",
        .args = {"c", "b"},
        .value_pattern = "1*",
        .override = true,
        .offered = values,
-       .expected = {"[s] b=12", "[s] c= (hidden)"}},
+       .expected = {"b=12", "c= (hidden)"}},
   };
   for (const store_case& c : cases) {
     SCOPED_TRACE(c.label);
@@ -219,20 +213,20 @@ TEST(VarStore, ValueFilter) {
 }
 
 TEST(VarStore, RepeatedDefinitions) {
-  const std::vector<definition> pass_then_fail = {{std::nullopt, "a", "1"}, {"s", "a", "2"}};
-  const std::vector<definition> fail_then_pass = {{std::nullopt, "a", "2"}, {"s", "a", "1"}};
-  const std::vector<definition> pass_then_pass = {{std::nullopt, "a", "1"}, {"s", "a", "11"}};
-  const std::vector<definition> fail_only = {{"s", "a", "2"}};
+  const std::vector<definition> pass_then_fail = {{"a", "1"}, {"a", "2"}};
+  const std::vector<definition> fail_then_pass = {{"a", "2"}, {"a", "1"}};
+  const std::vector<definition> pass_then_pass = {{"a", "1"}, {"a", "11"}};
+  const std::vector<definition> fail_only = {{"a", "2"}};
   const store_case cases[] = {
       {.label = "no filter: later replaces",
        .args = {"a"},
        .offered = pass_then_fail,
-       .expected = {"[s] a=2"}},
+       .expected = {"a=2"}},
       {.label = "filter: later passing replaces",
        .args = {"a"},
        .value_pattern = "1*",
        .offered = pass_then_pass,
-       .expected = {"[s] a=11"}},
+       .expected = {"a=11"}},
       {.label = "filter: later failing ignored",
        .args = {"a"},
        .value_pattern = "1",
@@ -243,13 +237,13 @@ TEST(VarStore, RepeatedDefinitions) {
        .value_pattern = "1",
        .override = true,
        .offered = pass_then_fail,
-       .expected = {"[s] a=2 (hidden)"}},
+       .expected = {"a=2 (hidden)"}},
       {.label = "filter, -O: later passing shows",
        .args = {"a"},
        .value_pattern = "1",
        .override = true,
        .offered = fail_then_pass,
-       .expected = {"[s] a=1"}},
+       .expected = {"a=1"}},
       {.label = "filter: first failing not stored",
        .args = {"a"},
        .value_pattern = "1",
@@ -261,7 +255,7 @@ TEST(VarStore, RepeatedDefinitions) {
        .value_pattern = "^1$",
        .override = true,
        .offered = pass_then_fail,
-       .expected = {"[s] a=2 (hidden)"}},
+       .expected = {"a=2 (hidden)"}},
   };
   for (const store_case& c : cases) {
     SCOPED_TRACE(c.label);

@@ -153,10 +153,7 @@ void ini_parser::complete(std::string_view name, char* value, std::size_t size) 
   if (!in_section_) return;
   size = trim_end(value, size);
   value[size] = '\0';
-  const std::optional<std::string_view> section =
-      current_section_ ? std::optional<std::string_view>(*current_section_) : std::nullopt;
-  var_store(context_.vars, section, zstring_view(name.data(), name.size()),
-            zstring_view(value, size));
+  var_store(context_.vars, zstring_view(name.data(), name.size()), zstring_view(value, size));
   seen_var_ = true;
 }
 

@@ -26,12 +26,6 @@ class ini_parser {
   // At the end of the input: fails if a value is still being continued.
   void finish() const;
 
-  // The section read: the one asked for, or without -s the first header's
-  // once it has been read.
-  [[nodiscard]] const std::optional<std::string>& selected_section() const noexcept {
-    return selected_section_;
-  }
-
   // Whether lines now go through parse_line only to be checked: outside the
   // selected section, with no value being continued.
   // Only where no byte above 0x20 is a space, as in every common locale:
@@ -55,7 +49,9 @@ class ini_parser {
     // Bytes above 0x20 are not spaces: the name surely ends at a "=" or a
     // blank found here, and any other byte is left to the full path.
     std::size_t i = whitespace_table::find_low_or_equals(text, 1);
-    i += text[i] == ' ' ? 1 : 0;  // the usual "name = value"
+    // Most lines read "name = value": their one blank is stepped over
+    // without a branch, and the loop then finds none left.
+    i += text[i] == ' ' ? 1 : 0;
     while (text[i] == ' ') ++i;
     if (text[i] != '=') return false;
     // The value's last byte, ahead of any CRs, as the full path trims them;
@@ -78,6 +74,7 @@ class ini_parser {
   [[nodiscard]] std::size_t trim_end(const char* text, std::size_t size) const noexcept;
 
   backend_context& context_;
+  // The one asked for; without -s, the first header's once it is read.
   std::optional<std::string> selected_section_;
   whitespace_table is_space_;
   bool in_section_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// Reads an input line by line, in large blocks, with no limit on a line's
-// length.
+// Reads an input line by line, in large blocks, with no limit on a line's length.
+// Reference: ini_readfile_every_line, which passes over no line (skip_lines).
+// Tested by: tests/backends/ini/pass_over_test.cc; the fuzzer, on every input.
 //
 // Each block is classified once, as it is read (block_scan.h): its line
 // feeds as 64-bit masks, and its first NUL byte. Taking a line then costs a

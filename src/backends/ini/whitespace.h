@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// Which bytes count as whitespace: those below 0x80 that the current locale
-// classes as spaces. Build it after the locale is set.
+// Which bytes count as whitespace, and where a name ends.
+// Reference: find_name_end_bytewise, a byte at a time.
+// Tested by: tests/backends/ini/whitespace_test.cc.
+//
+// Whitespace is the bytes below 0x80 that the current locale classes as
+// spaces: build the table after the locale is set.
 #pragma once
 
 #include <array>
@@ -45,8 +49,9 @@ class whitespace_table {
     }
   }
 
-  // The same a byte at a time: the reference that tests hold the block
-  // scan to, and the path where no block scan is built.
+  // The same a byte at a time: the reference that tests hold the
+  // sixteen-byte name-end scan to, and the path for a locale with a space
+  // above 0x20.
   [[nodiscard]] std::size_t find_name_end_bytewise(const char* text, std::size_t i) const noexcept {
     while (!ends_name(text[i])) ++i;
     return i;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // The INI syntax as ini_readfile reads it: where names begin and end, which
-// variables reach var_store and under which section, and the section names
-// offered to the section list.
+// variables reach var_store, and the section names offered to the section
+// list.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -98,9 +98,9 @@ TEST(IniParser, VariableLines) {
       continue;
     }
     read();
-    ASSERT_EQ(t.r.vars.entries().size(), 1u);
-    EXPECT_EQ(t.r.vars.entries()[0].name, c.name);
-    EXPECT_EQ(t.r.vars.entries()[0].value, c.value);
+    ASSERT_EQ(t.r.vars.size(), 1u);
+    EXPECT_EQ(t.r.vars.name(0), c.name);
+    EXPECT_EQ(t.r.vars.value(0), c.value);
   }
 }
 
@@ -119,41 +119,27 @@ struct offered_case {
   std::optional<std::string> section;
   bool override = false;
   bool query_sections = false;
-  lines offered;
-  std::optional<std::string> section_after;
+  lines offered;  // c=3 lies under "[ s ]": offered where s is the section read
 };
 
 TEST(IniParser, WhichVariablesAreOffered) {
   const std::string no_top = std::string(sections_input).substr(8);
   const offered_case cases[] = {
-      {"named section", sections_input, "s", false, false, {"[s] a=1", "[s] c=3"}, "s"},
-      {"named with -O", sections_input, "s", true, false, {"top=0", "[s] a=1", "[s] c=3"}, "s"},
-      {"other section", sections_input, "t", false, false, {"[t] b=2"}, "t"},
-      {"case counts", sections_input, "S", false, false, {}, "S"},
-      {"empty section", sections_input, "", false, false, {"top=0"}, ""},
-      {"none: early stop", sections_input, std::nullopt, false, false, {"top=0"}, std::nullopt},
-      {"none, -q sections",
-       sections_input,
-       std::nullopt,
-       false,
-       true,
-       {"top=0", "[s] a=1", "[s] c=3"},
-       "s"},
-      {"none, nothing ahead", no_top, std::nullopt, false, false, {"[s] a=1", "[s] c=3"}, "s"},
-      {"none, comments ahead",
-       "# c\n; d\n\n" + no_top,
-       std::nullopt,
-       false,
-       false,
-       {"[s] a=1", "[s] c=3"},
-       "s"},
+      {"named section", sections_input, "s", false, false, {"a=1", "c=3"}},
+      {"named with -O", sections_input, "s", true, false, {"top=0", "a=1", "c=3"}},
+      {"other section", sections_input, "t", false, false, {"b=2"}},
+      {"case counts", sections_input, "S", false, false, {}},
+      {"empty section", sections_input, "", false, false, {"top=0"}},
+      {"none: early stop", sections_input, std::nullopt, false, false, {"top=0"}},
+      {"none, -q sections", sections_input, std::nullopt, false, true, {"top=0", "a=1", "c=3"}},
+      {"none, nothing ahead", no_top, std::nullopt, false, false, {"a=1", "c=3"}},
+      {"none, comments ahead", "# c\n; d\n\n" + no_top, std::nullopt, false, false, {"a=1", "c=3"}},
       {"early stop skips the rest",
        "top = 0\n[s]\nbroken\n[\n",
        std::nullopt,
        false,
        false,
-       {"top=0"},
-       std::nullopt},
+       {"top=0"}},
   };
   for (const offered_case& c : cases) {
     SCOPED_TRACE(c.label);
@@ -179,7 +165,7 @@ TEST(IniParser, EveryHeaderReachesTheSectionList) {
   t.r.settings.section = "b";
   read_ini(t, "[a]\nx=1\n[b]\n[a]\n[ A ]\n\t[ b ]\ny=2\n[c]\n");
   EXPECT_EQ(t.out.str(), "a\nb\nA\nc\n");
-  EXPECT_EQ(test::entry_lines(t.r.vars), (lines{"[b] y=2"}));
+  EXPECT_EQ(test::entry_lines(t.r.vars), (lines{"y=2"}));
 }
 
 }  // namespace
