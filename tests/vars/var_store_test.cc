@@ -17,10 +17,11 @@
 // The C library's fnmatch reports no error for any pattern that can be
 // written, so these stand in for a pattern it would refuse and for a match
 // that ran out of memory; every other pattern goes to the real function.
-// The linker's --wrap puts this in front of it, also in a static binary.
+// The linker's -wrap puts this in front of it, also in a static binary.
 constexpr const char* refused_glob = "<refused>";
 constexpr const char* starved_glob = "<starved>";
 
+// NOLINTBEGIN(bugprone-reserved-identifier): the names -wrap gives them
 extern "C" int __real_fnmatch(const char* pattern, const char* string, int flags);
 extern "C" int __wrap_fnmatch(const char* pattern, const char* string, int flags) {
   if (std::strcmp(pattern, refused_glob) == 0) return -1;
@@ -30,6 +31,7 @@ extern "C" int __wrap_fnmatch(const char* pattern, const char* string, int flags
   }
   return __real_fnmatch(pattern, string, flags);
 }
+// NOLINTEND(bugprone-reserved-identifier)
 
 namespace inipick {
 namespace {
