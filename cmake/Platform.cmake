@@ -10,7 +10,6 @@ check_cxx_symbol_exists(__fpending "stdio.h;stdio_ext.h" INIPICK_HAVE_FPENDING)
 # The hash key's source, best first.
 check_cxx_symbol_exists(arc4random_buf "stdlib.h" INIPICK_HAVE_ARC4RANDOM_BUF)
 check_cxx_symbol_exists(getentropy "unistd.h;sys/random.h" INIPICK_HAVE_GETENTROPY)
-check_cxx_symbol_exists(getrandom "sys/random.h" INIPICK_HAVE_GETRANDOM)
 
 if(INIPICK_TEST_BSD_GETOPT)
   # The getopt linked in for the tests is the BSD one, as on FreeBSD and
@@ -41,7 +40,7 @@ endif()
 
 foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_FPENDING
              INIPICK_HAVE_OPTRESET INIPICK_GETOPT_PERMUTES INIPICK_HAVE_ARC4RANDOM_BUF
-             INIPICK_HAVE_GETENTROPY INIPICK_HAVE_GETRANDOM)
+             INIPICK_HAVE_GETENTROPY)
   if(${flag})
     set(${flag}_01 1)
   else()
