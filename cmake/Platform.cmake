@@ -11,7 +11,6 @@ check_cxx_symbol_exists(__fpending "stdio.h;stdio_ext.h" INIPICK_HAVE_FPENDING)
 # The hash key's source, best first.
 check_cxx_symbol_exists(arc4random_buf "stdlib.h" INIPICK_HAVE_ARC4RANDOM_BUF)
 check_cxx_symbol_exists(getentropy "unistd.h;sys/random.h" INIPICK_HAVE_GETENTROPY)
-check_cxx_symbol_exists(getrandom "sys/random.h" INIPICK_HAVE_GETRANDOM)
 # CPUID and XGETBV, on x86 only, for what the processor runs: the
 # compiler's __builtin_cpu_supports needs its runtime library's __cpu_model,
 # which Zig's, for one, lacks.
@@ -46,7 +45,7 @@ endif()
 
 foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_FPENDING
              INIPICK_HAVE_OPTRESET INIPICK_GETOPT_PERMUTES INIPICK_HAVE_ARC4RANDOM_BUF
-             INIPICK_HAVE_GETENTROPY INIPICK_HAVE_GETRANDOM INIPICK_HAVE_CPUID_H)
+             INIPICK_HAVE_GETENTROPY INIPICK_HAVE_CPUID_H)
   if(${flag})
     set(${flag}_01 1)
   else()

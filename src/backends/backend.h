@@ -4,10 +4,11 @@
 // names go. No more of the run than that.
 #pragma once
 
+#include <unistd.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "base/text_output.h"
 #include "vars/section_list.h"
@@ -17,30 +18,16 @@ namespace inipick {
 
 // The input a backend has open, from openfile to closefile. A run that
 // failed while reading still holds it open: it closes with its owner.
-class open_input {
- public:
+struct open_input {
   open_input() = default;
-  open_input(int fd, bool is_stdin) noexcept : fd_(fd), is_stdin_(is_stdin) {}
-  open_input(open_input&& other) noexcept { swap(other); }
-  open_input& operator=(open_input&& other) noexcept {
-    open_input(std::move(other)).swap(*this);
-    return *this;
+  open_input(const open_input&) = delete;
+  open_input& operator=(const open_input&) = delete;
+  ~open_input() {
+    if (fd >= 0 && !is_stdin) ::close(fd);
   }
-  ~open_input();
 
-  [[nodiscard]] int fd() const noexcept { return fd_; }
-  // Standard input is read but never closed.
-  [[nodiscard]] bool is_stdin() const noexcept { return is_stdin_; }
-  // Gives up the descriptor, for a close whose failure matters.
-  int release() noexcept { return std::exchange(fd_, -1); }
-
- private:
-  void swap(open_input& other) noexcept {
-    std::swap(fd_, other.fd_);
-    std::swap(is_stdin_, other.is_stdin_);
-  }
-  int fd_ = -1;  // -1: nothing open
-  bool is_stdin_ = false;
+  int fd = -1;            // -1: nothing open
+  bool is_stdin = false;  // standard input is read but never closed
 };
 
 struct backend_context {

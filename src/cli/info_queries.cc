@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/fatal_error.h"
-#include "cli/backend.h"
+#include "cli/backend_table.h"
 #include "cli/run.h"
 #include "cli/usage.h"
 #include "cli/version.h"

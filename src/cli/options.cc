@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "base/fatal_error.h"
-#include "cli/backend.h"
+#include "cli/backend_table.h"
 #include "cli/run.h"
 #include "cli/usage.h"
 #include "port/port.h"

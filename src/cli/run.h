@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "backends/backend.h"
-#include "cli/backend.h"
+#include "cli/backend_table.h"
 #include "cli/settings.h"
 #include "cli/stdio_output.h"
 #include "vars/pattern.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/backend.h"
+#include "cli/backend_table.h"
 #include "cli/run_sequence.h"
 #include "port/getopt_reset.h"
 #include "support/test_support.h"

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <string>
+#include <utility>
 
 #include "backends/ini/ini_parser.h"
 #include "backends/ini/line_reader.h"
@@ -19,7 +20,8 @@ void ini_openfile(backend_context& c) {
   const char* name = c.file_name;
   if (name == nullptr) fail("No configuration file name specified");
   if (std::string_view(name) == "-") {
-    c.input = open_input(STDIN_FILENO, true);
+    c.input.fd = STDIN_FILENO;
+    c.input.is_stdin = true;
     return;
   }
   int fd = -1;
@@ -27,7 +29,7 @@ void ini_openfile(backend_context& c) {
     fd = ::open(name, O_RDONLY | O_CLOEXEC);
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) fail_errno(std::string("Opening the input file ") + name);
-  c.input = open_input(fd, false);
+  c.input.fd = fd;
 }
 
 namespace {
@@ -37,7 +39,7 @@ namespace {
 // parser, the reference the fast path is tested against.
 template <bool pass_over>
 void read_lines(backend_context& c) {
-  line_reader reader(c.input.fd());
+  line_reader reader(c.input.fd);
   ini_parser parser(c);
   for (;;) {
     if constexpr (pass_over) {
@@ -75,9 +77,9 @@ void ini_readfile(backend_context& c) { read_file<true>(c); }
 void ini_readfile_every_line(backend_context& c) { read_file<false>(c); }
 
 void ini_closefile(backend_context& c) {
-  const bool is_stdin = c.input.is_stdin();
-  const int fd = c.input.release();
+  const int fd = std::exchange(c.input.fd, -1);
   if (fd < 0) return;
+  const bool is_stdin = c.input.is_stdin;
   if (!is_stdin && ::close(fd) != 0 && errno != EINTR) {
     fail_errno("Could not close the config file");
   }

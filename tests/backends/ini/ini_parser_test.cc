@@ -28,7 +28,7 @@ void read_ini(test_run& t, std::string_view text) {
   t.r.settings.file_name = "test.ini";
   t.r.settings.list_all = true;
   backend_context c = backend_context_of(t.r);
-  c.input = open_input(::dup(fd.get()), false);  // the context closes its own
+  c.input.fd = ::dup(fd.get());  // the context closes its own
   ini_readfile(c);
 }
 

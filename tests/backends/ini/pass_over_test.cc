@@ -44,7 +44,7 @@ result read_with(void (*read)(backend_context&), std::string_view text, mode m) 
     t.r.settings.query_sections = true;
   }
   backend_context c = backend_context_of(t.r);
-  c.input = open_input(::dup(fd.get()), false);
+  c.input.fd = ::dup(fd.get());
   result res;
   try {
     read(c);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // The table of configuration file types.
-#include "cli/backend.h"
+#include "cli/backend_table.h"
 
 #include <string>
 
