@@ -4,12 +4,17 @@
 # system macros. Included from src/, so the fuzz build finds the same.
 include(CheckCXXSourceRuns)
 include(CheckCXXSymbolExists)
+include(CheckIncludeFileCXX)
 
 check_cxx_symbol_exists(fwrite_unlocked "stdio.h" INIPICK_HAVE_FWRITE_UNLOCKED)
 check_cxx_symbol_exists(__fpending "stdio.h;stdio_ext.h" INIPICK_HAVE_FPENDING)
 # The hash key's source, best first.
 check_cxx_symbol_exists(arc4random_buf "stdlib.h" INIPICK_HAVE_ARC4RANDOM_BUF)
 check_cxx_symbol_exists(getentropy "unistd.h;sys/random.h" INIPICK_HAVE_GETENTROPY)
+# CPUID and XGETBV, on x86 only, for what the processor runs: the
+# compiler's __builtin_cpu_supports needs its runtime library's __cpu_model,
+# which Zig's, for one, lacks.
+check_include_file_cxx(cpuid.h INIPICK_HAVE_CPUID_H)
 
 if(INIPICK_TEST_BSD_GETOPT)
   # The getopt linked in for the tests is the BSD one, as on FreeBSD and
@@ -40,7 +45,7 @@ endif()
 
 foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_FPENDING
              INIPICK_HAVE_OPTRESET INIPICK_GETOPT_PERMUTES INIPICK_HAVE_ARC4RANDOM_BUF
-             INIPICK_HAVE_GETENTROPY)
+             INIPICK_HAVE_GETENTROPY INIPICK_HAVE_CPUID_H)
   if(${flag})
     set(${flag}_01 1)
   else()

@@ -63,7 +63,10 @@ bool codeset_is_utf8(const char* codeset) noexcept {
 int entry(int argc, char* argv[]) {
   std::setlocale(LC_ALL, "");
   if (isatty(STDOUT_FILENO) == 0) {
-    std::setvbuf(stdout, nullptr, _IOFBF, output_buffer_size);
+    // Ours: given no buffer, a C library may keep its own size (musl's is
+    // 1 KiB).
+    static char output_buffer[output_buffer_size];
+    std::setvbuf(stdout, output_buffer, _IOFBF, sizeof output_buffer);
   }
   const char* name = program_name(argc > 0 ? argv[0] : nullptr);
   int status = 0;

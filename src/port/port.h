@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// What differs between the C libraries and systems inipick builds on,
-// behind plain functions and constants found at configure time. Three
-// things are asked where their speed-ups use them instead: the processor
-// (the SIMD scans of backends/ini/block_scan.cc, AVX2 picked at run time,
-// and of backends/ini/whitespace.h), the compiler (the GCC and Clang
-// prefetch builtins of vars/name_index.h and vars/var_table.h) and the
-// kernel (huge pages and populating in vars/zeroed_memory.cc).
+// What differs between the C libraries, systems and processors inipick
+// runs on, behind plain functions and constants: found at configure time
+// (port/config.h), or asked of the processor once, at run time
+// (cpu_features.h). No other code asks where the program runs. The
+// speed-ups ask only what the build targets, at compile time: the
+// instruction set of the SIMD scans (backends/ini/block_scan.cc and
+// whitespace.h), the prefetch builtins of GCC and Clang (vars/name_index.h,
+// vars/var_table.h) and the madvise hints the headers define
+// (vars/zeroed_memory.cc).
 #pragma once
 
 #include <cstddef>

@@ -31,6 +31,16 @@ enum class stdout_target {
   closed,    // descriptor 1 is not open at all
 };
 
+// What a case prints under a C library that answers otherwise than glibc,
+// whose answer the case itself states.
+struct libc_answer {
+  std::string libc{};  // as INIPICK_TEST_LIBC names it
+  std::string why{};   // printed whenever this answer is expected
+  std::string out{};
+  std::string err{};
+  int status = 0;
+};
+
 struct e2e_case {
   std::string name{};  // CamelCase: becomes the test's name
   std::vector<std::string> args{};
@@ -48,6 +58,7 @@ struct e2e_case {
   bool stdin_closed = false;
   stdout_target stdout_to = stdout_target::captured;
   std::size_t address_space_mb = 0;  // RLIMIT_AS of the child; 0: unlimited
+  std::vector<libc_answer> elsewhere{};
 };
 
 void PrintTo(const e2e_case& c, std::ostream* os);
@@ -127,12 +138,42 @@ inline e2e_case fails(const std::string& name, const words& args, const std::str
           .err = "inipick: " + message + "\n",
           .status = 1};
 }
-// A bad option: fails with the message followed by the usage text.
-inline e2e_case rejected(const std::string& name, const words& args, const std::string& message,
-                         const std::vector<input_file>& files = {}) {
-  e2e_case c = fails(name, args, message, files);
-  c.err += usage_text;
+// The case where libc answers it otherwise: what it prints there, with
+// from replaced by to, and why.
+inline e2e_case on_libc(const std::string& libc, const std::string& why, const std::string& from,
+                        const std::string& to, e2e_case c) {
+  libc_answer a{.libc = libc, .why = why, .out = c.out, .err = c.err, .status = c.status};
+  for (std::string* text : {&a.out, &a.err}) {
+    for (std::size_t at = 0; (at = text->find(from, at)) != std::string::npos; at += to.size()) {
+      text->replace(at, from.size(), to);
+    }
+  }
+  c.elsewhere.push_back(a);
   return c;
+}
+
+// getopt's complaint about an option letter, in the words of each C library.
+struct getopt_complaint {
+  std::string glibc;
+  std::string musl;
+};
+inline getopt_complaint unknown_letter(char letter) {
+  return {std::string("invalid option -- '") + letter + "'",
+          std::string("unrecognized option: ") + letter};
+}
+inline getopt_complaint missing_argument(char letter) {
+  return {std::string("option requires an argument -- '") + letter + "'",
+          std::string("option requires an argument: ") + letter};
+}
+
+// A bad option: fails with getopt's complaint followed by the usage text.
+inline e2e_case rejected(const std::string& name, const words& args,
+                         const getopt_complaint& complaint,
+                         const std::vector<input_file>& files = {}) {
+  e2e_case c = fails(name, args, complaint.glibc, files);
+  c.err += usage_text;
+  return on_libc("musl", "musl's getopt words its complaints otherwise", complaint.glibc,
+                 complaint.musl, c);
 }
 
 // t.ini holding content, and inipick -f t.ini <args> run on it.
@@ -169,6 +210,16 @@ inline e2e_case with_env(const std::vector<std::string>& env, const e2e_case& c)
   return with(&e2e_case::env, env, c);
 }
 inline e2e_case in_utf8(const e2e_case& c) { return with_env({"LC_ALL=C.UTF-8"}, c); }
+// With no locale named, or one it does not have, glibc stays in "C"; musl
+// takes C.UTF-8 for any name but C and POSIX, and for none, printing out.
+inline e2e_case unknown_locale(const std::vector<std::string>& env, const std::string& out,
+                               const e2e_case& c) {
+  e2e_case u = with_env(env, c);
+  u.elsewhere.push_back({.libc = "musl",
+                         .why = "musl's setlocale takes any name, and none, for C.UTF-8",
+                         .out = out});
+  return u;
+}
 inline e2e_case with_stdin(const std::string& text, const e2e_case& c) {
   return with(&e2e_case::stdin_text, text, c);
 }

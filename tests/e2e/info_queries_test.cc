@@ -31,7 +31,7 @@ INIPICK_E2E_CASES(InfoQueries) = {
     prints("VersionAndNonOptionWords", "-V x -z", version),
     fails("UnsupportedQueryAfterUsage", "-h -q bogus", "Unsupported query type"),
     fails("UnknownBackendAfterBackendList", "-T -t nope", "Unknown backend 'nope'"),
-    rejected("UnknownLetterAfterUsage", "-h -z", "invalid option -- 'z'"),
+    rejected("UnknownLetterAfterUsage", "-h -z", unknown_letter('z')),
 };
 
 INIPICK_E2E_CASES(FeatureQueries) = {

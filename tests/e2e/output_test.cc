@@ -113,7 +113,7 @@ INIPICK_E2E_CASES(WriteFailure) = {
                   {{.name = "bad.ini", .content = "[a]\n[b]\nbad line\n"}})),
     to_full(with(&e2e_case::status, 1,
                  prints("UnknownFeatureToFullDeviceKeepsStatus", "-q feature NOPE", ""))),
-    to_closed(rejected("BadOptionToClosedOutputKeepsUsage", "-z", "invalid option -- 'z'")),
+    to_closed(rejected("BadOptionToClosedOutputKeepsUsage", "-z", unknown_letter('z'))),
 };
 
 }  // namespace

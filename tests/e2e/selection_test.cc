@@ -66,6 +66,9 @@ INIPICK_E2E_CASES(Names) = {
     prints("QuestionMarkIsOneByteInCLocale", "-f u.ini -s s -L ?", "x=1\n", utf8_ini),
     in_utf8(prints("QuestionMarkIsOneCharacterInUtf8Locale", "-f u.ini -s s -L ?",
                    "x=1\n\xc3\xa9=\xc3\xa9\n", utf8_ini)),
+    unknown_locale({}, "x=1\n\xc3\xa9=\xc3\xa9\n",
+                   prints("QuestionMarkWithNoLocaleNamed", "-f u.ini -s s -L ?", "x=1\n",
+                          utf8_ini)),
 };
 
 INIPICK_E2E_CASES(Values) = {

@@ -9,6 +9,8 @@
 
 #include <array>
 
+#include "port/cpu_features.h"
+
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
 #define INIPICK_BLOCK_SCAN_X86 1
@@ -145,7 +147,7 @@ constexpr std::array all_scanners = {
 
 bool processor_runs(const named_block_scanner& s) noexcept {
 #if defined(INIPICK_BLOCK_SCAN_X86)
-  if (s.scan == scan_avx2) return __builtin_cpu_supports("avx2") != 0;
+  if (s.scan == scan_avx2) return port::cpu_runs_avx2();
 #endif
   (void)s;
   return true;

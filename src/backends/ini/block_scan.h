@@ -4,8 +4,8 @@
 // is. Lines are then taken with a few bit operations each, and the block is
 // never searched again.
 //
-// The pass runs with AVX2 where the processor has it (chosen once, at run
-// time), with SSE2 on other x86-64 processors, with NEON on 64-bit ARM, and
+// The pass runs with AVX2 where the processor has it (src/port asks it
+// once, at run time), with SSE2 on other x86-64 processors, with NEON on 64-bit ARM, and
 // a byte at a time elsewhere. The byte-at-a-time scan is the reference: a
 // unit test holds every other scan the build has to it, byte for byte.
 #pragma once

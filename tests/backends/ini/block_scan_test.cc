@@ -66,6 +66,16 @@ TEST(BlockScan, TheBestScanIsOneOfThoseListed) {
   EXPECT_TRUE(listed);
 }
 
+#if defined(INIPICK_TEST_HAVE_CPU_SUPPORTS) && defined(__x86_64__)
+// The compiler's runtime reads the processor its own way: the AVX2 scan is
+// listed exactly where it finds AVX2.
+TEST(BlockScan, Avx2ListedWhereTheCompilersRuntimeFindsIt) {
+  bool listed = false;
+  for (const named_block_scanner& s : block_scanners()) listed |= std::string(s.name) == "avx2";
+  EXPECT_EQ(listed, __builtin_cpu_supports("avx2") != 0);
+}
+#endif
+
 TEST(BlockScan, EveryByteValueAtEveryPositionOfTwoChunks) {
   for (int b = 0; b < 256; ++b) {
     for (std::size_t at = 0; at < 128; ++at) {
