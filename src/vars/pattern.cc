@@ -52,7 +52,10 @@ pcre2_real_match_context_8* match_data_cache::context() {
 }
 
 pcre2_real_match_data_8* match_data_cache::get() {
-  if (!data_) data_.reset(pcre2_match_data_create_8(1, nullptr));
+  if (!data_) {
+    data_.reset(pcre2_match_data_create_8(1, nullptr));
+    if (!data_) fail_out_of_memory("Could not allocate memory");
+  }
   return data_.get();
 }
 
