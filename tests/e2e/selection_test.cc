@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // Which variables a run keeps: exact names, name globs, value globs, -O,
 // repeated definitions and the check mode.
-#include <algorithm>
+#include <cstdio>
 
 #include "e2e_case.h"
 
@@ -21,6 +21,18 @@ e2e_case sel(const std::string& name, const words& args, const std::string& out,
 const std::vector<input_file> utf8_ini = {
     {.name = "u.ini", .content = "[s]\n\xc3\xa9 = \xc3\xa9\nx = 1\n"}};
 
+// form, a printf format of one number (given twice), for i = first,
+// first + step, ... below 4000; "%04d" makes name order number order.
+std::string numbered(int first, int step, const char* form) {
+  std::string text;
+  for (int i = first; i < 4000; i += step) {
+    char line[32];
+    std::snprintf(line, sizeof line, form, i, i);
+    text += line;
+  }
+  return text;
+}
+
 INIPICK_E2E_CASES(Names) = {
     sel("ExactNameIsCaseSensitive", "host", "lower\n"),
     sel("ExactNameIsNotAGlob", "a*b", "star\n"),
@@ -37,32 +49,13 @@ INIPICK_E2E_CASES(Names) = {
     // Names given twice, a value, names not there: each stored name once.
     sel("ManyExactNames", "port host upper .hidden nosuch host Host port =",
         ".hidden=dot\nHost=upper\nhost=lower\nport=5432\n"),
-    // Two thousand names, every other one in the file, which also holds
-    // names that none asks for.
-    prints(
-        "ThousandsOfExactNames",
-        [] {
-          words w{"-f", "n.ini", "-s", "s"};
-          for (int i = 0; i < 4000; i += 2) w.list.push_back("v" + std::to_string(i));
-          return w;
-        }(),
-        [] {
-          std::string out;  // sorted by name: v0 v10 v100 v1000 ...
-          std::vector<std::string> names;
-          for (int i = 0; i < 4000; i += 4) names.push_back("v" + std::to_string(i));
-          std::sort(names.begin(), names.end());
-          for (const std::string& n : names) out += n + "=" + n + "\n";
-          return out;
-        }(),
-        {{.name = "n.ini",
-          .content =
-              [] {
-                std::string s = "[s]\n";
-                for (int i = 0; i < 4000; i += 4)
-                  s += "v" + std::to_string(i) + " = v" + std::to_string(i) + "\n";
-                for (int i = 1; i < 4000; i += 2) s += "v" + std::to_string(i) + " = x\n";
-                return s;
-              }()}}),
+    // Two thousand names asked for, every other one in the file, which
+    // also holds names that none asks for.
+    prints("ThousandsOfExactNames", "-f n.ini -s s" + words(numbered(0, 2, "v%04d ").c_str()),
+           numbered(0, 4, "v%04d=v%04d\n"),
+           {{.name = "n.ini",
+             .content = "[s]\n" + numbered(0, 4, "v%04d = v%04d\n") +
+                        numbered(1, 2, "v%04d = x\n")}}),
     prints("QuestionMarkIsOneByteInCLocale", "-f u.ini -s s -L ?", "x=1\n", utf8_ini),
     in_utf8(prints("QuestionMarkIsOneCharacterInUtf8Locale", "-f u.ini -s s -L ?",
                    "x=1\n\xc3\xa9=\xc3\xa9\n", utf8_ini)),
