@@ -22,17 +22,12 @@ hash_key fallback_key() noexcept {
   return {siphash<2, 4>(mixer, where), siphash<2, 4>(mixer, "inipick")};
 }
 
-hash_key take_key() noexcept {
-  unsigned char bytes[16];
-  if (!port::random_bytes(bytes, sizeof bytes)) return fallback_key();
-  return {detail::load_le64(bytes), detail::load_le64(bytes + 8)};
-}
-
 }  // namespace
 
-const hash_key& process_hash_key() noexcept {
-  static const hash_key key = take_key();
-  return key;
+hash_key detail::take_process_key() noexcept {
+  unsigned char bytes[16];
+  if (!port::random_bytes(bytes, sizeof bytes)) return fallback_key();
+  return {load_le64(bytes), load_le64(bytes + 8)};
 }
 
 }  // namespace inipick

@@ -16,9 +16,17 @@ struct hash_key {
   std::uint64_t k1 = 0;
 };
 
+namespace detail {
+hash_key take_process_key() noexcept;
+}  // namespace detail
+
 // This process's key, taken from the operating system the first time it is
-// asked for.
-const hash_key& process_hash_key() noexcept;
+// asked for. Inline, as the hash is: after the first call, a check of the
+// guard and a load.
+inline const hash_key& process_hash_key() noexcept {
+  static const hash_key key = detail::take_process_key();
+  return key;
+}
 
 namespace detail {
 // Written out, the compilers see one load (and a byte swap where needed).

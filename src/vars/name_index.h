@@ -23,19 +23,15 @@ class name_index {
  public:
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
-  // Hashes with the process's key, taken when the first name is hashed.
-  name_index() = default;
-  // Hashes with key instead.
-  explicit name_index(const hash_key& key) : key_(&key) {}
-
   // The most names an index can number: beyond, reserve() and insert()
   // fail as if memory had run out. About 3.4 billion; 429 million on a
   // 32-bit system, where memory runs out long before.
   static const std::size_t max_names;
 
-  // Positions alone do not depend on the key: hashes do.
-  [[nodiscard]] std::size_t hash_of(std::string_view name) const noexcept {
-    return keyed_hash(key_ != nullptr ? *key_ : process_hash_key(), name);
+  // The hash that find() and insert() take: under the process's key, so
+  // that whoever writes the names cannot make them collide.
+  [[nodiscard]] static std::size_t hash_of(std::string_view name) noexcept {
+    return keyed_hash(process_hash_key(), name);
   }
 
   // The position whose name (as name_at(position) reports it) equals name,
@@ -94,7 +90,6 @@ class name_index {
     return static_cast<std::uint32_t*>(slots_.get());
   }
 
-  const hash_key* key_ = nullptr;      // none: the process's
   zeroed_memory slots_;                // a zeroed slot is empty
   std::size_t size_ = 0;               // zero or a power of two
   chunked_array<std::uint32_t> tags_;  // by position: the hash folded to 32 bits
