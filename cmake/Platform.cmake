@@ -7,10 +7,15 @@ include(CheckCXXSymbolExists)
 include(CheckIncludeFileCXX)
 
 check_cxx_symbol_exists(fwrite_unlocked "stdio.h" INIPICK_HAVE_FWRITE_UNLOCKED)
+check_cxx_symbol_exists(putc_unlocked "stdio.h" INIPICK_HAVE_PUTC_UNLOCKED)
 check_cxx_symbol_exists(__fpending "stdio.h;stdio_ext.h" INIPICK_HAVE_FPENDING)
-# The hash key's source, best first.
-check_cxx_symbol_exists(arc4random_buf "stdlib.h" INIPICK_HAVE_ARC4RANDOM_BUF)
+# Discarding what a stream holds: glibc, musl and Solaris, then the BSDs.
+check_cxx_symbol_exists(__fpurge "stdio.h;stdio_ext.h" INIPICK_HAVE___FPURGE)
+check_cxx_symbol_exists(fpurge "stdio.h" INIPICK_HAVE_FPURGE)
+# The hash key's sources, in the order random_bytes_posix.cc tries them.
 check_cxx_symbol_exists(getentropy "unistd.h;sys/random.h" INIPICK_HAVE_GETENTROPY)
+check_cxx_symbol_exists(getrandom "sys/random.h" INIPICK_HAVE_GETRANDOM)
+check_cxx_symbol_exists(arc4random_buf "stdlib.h" INIPICK_HAVE_ARC4RANDOM_BUF)
 # CPUID and XGETBV, on x86 only, for what the processor runs: the
 # compiler's __builtin_cpu_supports needs its runtime library's __cpu_model,
 # which Zig's, for one, lacks.
@@ -43,9 +48,10 @@ else()
   endif()
 endif()
 
-foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_FPENDING
-             INIPICK_HAVE_OPTRESET INIPICK_GETOPT_PERMUTES INIPICK_HAVE_ARC4RANDOM_BUF
-             INIPICK_HAVE_GETENTROPY INIPICK_HAVE_CPUID_H)
+foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_PUTC_UNLOCKED INIPICK_HAVE_FPENDING
+             INIPICK_HAVE___FPURGE INIPICK_HAVE_FPURGE INIPICK_HAVE_OPTRESET
+             INIPICK_GETOPT_PERMUTES INIPICK_HAVE_GETENTROPY INIPICK_HAVE_GETRANDOM
+             INIPICK_HAVE_ARC4RANDOM_BUF INIPICK_HAVE_CPUID_H)
   if(${flag})
     set(${flag}_01 1)
   else()

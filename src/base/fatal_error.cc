@@ -15,10 +15,6 @@ void fail_errno(const std::string& message, int errnum) {
 
 void fail_errno(const std::string& message) { fail_errno(message, errno); }
 
-void stop_if_write_failed(std::FILE* out) {
-  if (std::ferror(out) != 0) fail_errno("Error writing to standard output");
-}
-
 void fail_out_of_memory(const std::string& message) { fail_errno(message, ENOMEM); }
 
 }  // namespace inipick

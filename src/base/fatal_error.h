@@ -3,7 +3,6 @@
 // the entry point, which prints the message and returns the status.
 #pragma once
 
-#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -34,10 +33,5 @@ class fatal_error : public std::runtime_error {
 // The answer to every allocation failure: the message names what could not
 // be allocated.
 [[noreturn]] void fail_out_of_memory(const std::string& message);
-
-// Ends the run at once, naming the system's error, when a write to out has
-// failed: nothing written after it could reach the reader. Call it right
-// after the write, before anything can change errno.
-void stop_if_write_failed(std::FILE* out);
 
 }  // namespace inipick

@@ -39,6 +39,8 @@ void close_output(std::FILE* out) {
   errno = 0;
   const bool flush_failed = std::fflush(out) != 0;
   int error = errno;
+  // fclose would try the rest again, after the gap.
+  if (flush_failed) port::discard_pending_output(out);
   const bool close_failed = std::fclose(out) != 0;
   if (!flush_failed) error = errno;
   if (had_error || flush_failed || (close_failed && (pending || error != EBADF))) {

@@ -30,24 +30,22 @@ std::array<feature, 3> feature_table() {
   }};
 }
 
-void put(std::FILE* out, std::string_view text) { std::fwrite(text.data(), 1, text.size(), out); }
-
 }  // namespace
 
 void answer_info_requests(run& r, const info_requests& asked) {
   if (asked.version) {
-    put(r.out, "inipick ");
-    put(r.out, program_version);
-    put(r.out, "\n");
+    r.printed.write("inipick ");
+    r.printed.write(program_version);
+    r.printed.write("\n");
   }
-  if (asked.usage) put(r.out, usage_text);
+  if (asked.usage) r.printed.write(usage_text);
   if (asked.backends) {
-    put(r.out, "Supported backends:");
+    r.printed.write("Supported backends:");
     for (const backend& b : backend_table) {
-      put(r.out, " ");
-      put(r.out, b.name);
+      r.printed.write(" ");
+      r.printed.write(b.name);
     }
-    put(r.out, "\n");
+    r.printed.write("\n");
   }
 }
 
@@ -57,20 +55,20 @@ int answer_feature_query(run& r) {
   if (s.query_features) {
     const char* separator = "";
     for (const feature& f : features) {
-      put(r.out, separator);
-      put(r.out, f.name);
-      put(r.out, "=");
-      put(r.out, f.version);
+      r.printed.write(separator);
+      r.printed.write(f.name);
+      r.printed.write("=");
+      r.printed.write(f.version);
       separator = " ";
     }
-    put(r.out, "\n");
+    r.printed.write("\n");
     return 0;
   }
   if (s.args.size() != 1) fail("A single feature name expected");
   for (const feature& f : features) {
     if (f.name == s.args[0]) {
-      put(r.out, f.version);
-      put(r.out, "\n");
+      r.printed.write(f.version);
+      r.printed.write("\n");
       return 0;
     }
   }

@@ -9,7 +9,6 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <new>
 #include <string_view>
 #include <vector>
@@ -17,7 +16,6 @@
 #include "base/fatal_error.h"
 #include "cli/run.h"
 #include "cli/shell_quote.h"
-#include "port/port.h"
 
 namespace inipick {
 namespace {
@@ -162,31 +160,26 @@ std::vector<name_key> sort_by_name(const var_table& vars) {
 
 namespace {
 
-// One thread writes: the locking stdio calls would only cost time.
-void put(std::FILE* out, std::string_view text) {
-  port::write_unlocked(text.data(), text.size(), out);
-}
-
 void print_entry(run& r, std::string_view name, std::string_view value) {
   const settings& s = r.settings;
+  stdio_output& out = r.printed;
   if (s.show_name) {
-    put(r.out, s.prefix);
+    out.write(s.prefix);
     // A name comes from the file: under -S it must not reach the shell raw.
     if (s.shell_quote && !shell_safe_name(name)) {
-      shell_quote(r.out, name);
+      shell_quote(out, name);
     } else {
-      put(r.out, name);
+      out.write(name);
     }
-    put(r.out, s.postfix);
-    putc_unlocked('=', r.out);
+    out.write(s.postfix);
+    out.put('=');
   }
   if (s.shell_quote) {
-    shell_quote(r.out, value);
+    shell_quote(out, value);
   } else {
-    put(r.out, value);
+    out.write(value);
   }
-  putc_unlocked('\n', r.out);
-  stop_if_write_failed(r.out);
+  out.put('\n');
 }
 
 }  // namespace

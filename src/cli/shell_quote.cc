@@ -3,25 +3,24 @@
 // is special to the shell.
 #include "cli/shell_quote.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace inipick {
 
-void shell_quote(std::FILE* out, std::string_view text) {
-  std::putc('\'', out);
+void shell_quote(stdio_output& out, std::string_view text) {
+  out.put('\'');
   while (!text.empty()) {
     const std::size_t quote = text.find('\'');
-    std::fwrite(text.data(), 1, std::min(quote, text.size()), out);
+    out.write(text.substr(0, quote));
     if (quote == std::string_view::npos) break;
     std::size_t end = quote;
     while (end < text.size() && text[end] == '\'') ++end;
-    std::fputs("'\"", out);
-    std::fwrite(text.data() + quote, 1, end - quote, out);
-    std::fputs("\"'", out);
+    out.write("'\"");
+    out.write(text.substr(quote, end - quote));
+    out.write("\"'");
     text.remove_prefix(end);
   }
-  std::putc('\'', out);
+  out.put('\'');
 }
 
 bool shell_safe_name(std::string_view name) noexcept {

@@ -2,14 +2,15 @@
 // Quoting for the Bourne shell, so that output can be eval'ed.
 #pragma once
 
-#include <cstdio>
 #include <string_view>
+
+#include "cli/stdio_output.h"
 
 namespace inipick {
 
 // Writes text between single quotes; each run of single quotes inside it is
 // written as '"<the quotes>"'.
-void shell_quote(std::FILE* out, std::string_view text);
+void shell_quote(stdio_output& out, std::string_view text);
 
 // A name that the shell reads as one plain word: ASCII letters, digits and
 // _ . , : + @ % / = - only.

@@ -1,27 +1,34 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// Printed text on a stdio stream, for the floors that print through a
-// text_output.
+// The one way standard output is written: results, section names and the
+// answers to queries all go through it.
 #pragma once
 
 #include <cstdio>
 #include <string_view>
 
-#include "base/fatal_error.h"
 #include "base/text_output.h"
 #include "port/port.h"
 
 namespace inipick {
 
+// Every write is checked. At the first that fails, what the stream still
+// holds is thrown away and the run stops, so the reader is left with a
+// prefix of the output, never bytes from beyond a gap.
 class stdio_output final : public text_output {
  public:
   explicit stdio_output(std::FILE* out) noexcept : out_(out) {}
 
   void write(std::string_view text) override {
-    port::write_unlocked(text.data(), text.size(), out_);
-    stop_if_write_failed(out_);
+    if (port::write_unlocked(text.data(), text.size(), out_) != text.size()) stop();
+  }
+
+  void put(char c) {
+    if (port::put_unlocked(c, out_) == EOF) stop();
   }
 
  private:
+  [[noreturn]] void stop();
+
   std::FILE* out_;
 };
 

@@ -16,26 +16,38 @@
 
 #include "port/config.h"
 
-#if INIPICK_HAVE_FPENDING
+#if INIPICK_HAVE_FPENDING || INIPICK_HAVE___FPURGE
 #include <stdio_ext.h>
 #endif
 
 namespace inipick::port {
 
-// One thread writes: where the C library has it, a write that skips the
-// stream's lock.
-inline void write_unlocked(const void* data, std::size_t size, std::FILE* out) noexcept {
+// One thread writes: where the C library has them, calls that skip the
+// stream's lock. Each returns what its stdio counterpart returns.
+inline std::size_t write_unlocked(const void* data, std::size_t size, std::FILE* out) noexcept {
 #if INIPICK_HAVE_FWRITE_UNLOCKED
-  fwrite_unlocked(data, 1, size, out);
+  return fwrite_unlocked(data, 1, size, out);
 #else
-  std::fwrite(data, 1, size, out);
+  return std::fwrite(data, 1, size, out);
 #endif
 }
+
+inline int put_unlocked(char c, std::FILE* out) noexcept {
+#if INIPICK_HAVE_PUTC_UNLOCKED
+  return putc_unlocked(c, out);
+#else
+  return std::putc(c, out);
+#endif
+}
+
+// Throws away what out holds and has not handed to the system, so that no
+// later flush, not even the one at exit, writes it.
+void discard_pending_output(std::FILE* out) noexcept;
 
 // Whether out holds bytes not yet handed to the system. Where the C library
 // cannot tell, no: those bytes then fail in the flush that follows.
 inline bool output_pending(std::FILE* out) noexcept {
-#if INIPICK_HAVE_FPENDING
+#if INIPICK_HAVE_FPENDING || INIPICK_HAVE___FPURGE
   return __fpending(out) != 0;
 #else
   (void)out;

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: BSD-2-Clause
+#include "cli/stdio_output.h"
+
+#include <cerrno>
+
+#include "base/fatal_error.h"
+
+namespace inipick {
+
+void stdio_output::stop() {
+  // A stream may fail without a system error (a full memory stream): EIO
+  // says at least that the output is incomplete.
+  const int error = errno != 0 ? errno : EIO;
+  port::discard_pending_output(out_);
+  fail_errno("Error writing to standard output", error);
+}
+
+}  // namespace inipick
