@@ -8,7 +8,6 @@ include(CheckIncludeFileCXX)
 
 check_cxx_symbol_exists(fwrite_unlocked "stdio.h" INIPICK_HAVE_FWRITE_UNLOCKED)
 check_cxx_symbol_exists(putc_unlocked "stdio.h" INIPICK_HAVE_PUTC_UNLOCKED)
-check_cxx_symbol_exists(__fpending "stdio.h;stdio_ext.h" INIPICK_HAVE_FPENDING)
 # Discarding what a stream holds: glibc, musl and Solaris, then the BSDs.
 check_cxx_symbol_exists(__fpurge "stdio.h;stdio_ext.h" INIPICK_HAVE___FPURGE)
 check_cxx_symbol_exists(fpurge "stdio.h" INIPICK_HAVE_FPURGE)
@@ -48,7 +47,7 @@ else()
   endif()
 endif()
 
-foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_PUTC_UNLOCKED INIPICK_HAVE_FPENDING
+foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_PUTC_UNLOCKED
              INIPICK_HAVE___FPURGE INIPICK_HAVE_FPURGE INIPICK_HAVE_OPTRESET
              INIPICK_GETOPT_PERMUTES INIPICK_HAVE_GETENTROPY INIPICK_HAVE_GETRANDOM
              INIPICK_HAVE_ARC4RANDOM_BUF INIPICK_HAVE_CPUID_H)

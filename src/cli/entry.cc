@@ -30,21 +30,12 @@ void report(std::FILE* err, const char* name, const fatal_error& e) {
   std::fprintf(err, "%s: %s\n", name, e.what());
 }
 
-// Output that did not reach the system is a failure. As with any careful
-// Unix tool, a closed standard output only matters if something was
-// written to it.
+// As with any careful Unix tool, a closed standard output only matters if
+// something was written to it: then the flush before has failed already.
 void close_output(std::FILE* out) {
-  const bool pending = port::output_pending(out);
-  const bool had_error = std::ferror(out) != 0;
   errno = 0;
-  const bool flush_failed = std::fflush(out) != 0;
-  int error = errno;
-  // fclose would try the rest again, after the gap.
-  if (flush_failed) port::discard_pending_output(out);
-  const bool close_failed = std::fclose(out) != 0;
-  if (!flush_failed) error = errno;
-  if (had_error || flush_failed || (close_failed && (pending || error != EBADF))) {
-    fail_errno("Error writing to standard output", error != 0 ? error : EIO);
+  if (std::fclose(out) != 0 && errno != EBADF) {
+    fail_errno("Error writing to standard output", errno != 0 ? errno : EIO);
   }
 }
 
@@ -82,6 +73,7 @@ int entry(int argc, char* argv[]) {
     words[0] = const_cast<char*>(name);
     words.push_back(nullptr);
     status = run_sequence(r, argc > 0 ? argc : 1, words.data());
+    r.printed.flush();
     close_output(stdout);
   } catch (const fatal_error& e) {
     report(stderr, name, e);

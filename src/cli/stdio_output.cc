@@ -7,6 +7,11 @@
 
 namespace inipick {
 
+void stdio_output::flush() {
+  errno = 0;
+  if (std::fflush(out_) != 0) stop();
+}
+
 void stdio_output::stop() {
   // A stream may fail without a system error (a full memory stream): EIO
   // says at least that the output is incomplete.

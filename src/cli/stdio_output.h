@@ -26,6 +26,9 @@ class stdio_output final : public text_output {
     if (port::put_unlocked(c, out_) == EOF) stop();
   }
 
+  // Hands what is held to the system; fails as a write does.
+  void flush();
+
  private:
   [[noreturn]] void stop();
 

@@ -16,7 +16,7 @@
 
 #include "port/config.h"
 
-#if INIPICK_HAVE_FPENDING || INIPICK_HAVE___FPURGE
+#if INIPICK_HAVE___FPURGE
 #include <stdio_ext.h>
 #endif
 
@@ -43,17 +43,6 @@ inline int put_unlocked(char c, std::FILE* out) noexcept {
 // Throws away what out holds and has not handed to the system, so that no
 // later flush, not even the one at exit, writes it.
 void discard_pending_output(std::FILE* out) noexcept;
-
-// Whether out holds bytes not yet handed to the system. Where the C library
-// cannot tell, no: those bytes then fail in the flush that follows.
-inline bool output_pending(std::FILE* out) noexcept {
-#if INIPICK_HAVE_FPENDING || INIPICK_HAVE___FPURGE
-  return __fpending(out) != 0;
-#else
-  (void)out;
-  return false;
-#endif
-}
 
 // Whether getopt must be told, with a leading "+", to stop at the first
 // operand: elsewhere "+" would be an option letter.
