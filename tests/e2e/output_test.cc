@@ -34,7 +34,7 @@ INIPICK_E2E_CASES(Order) = {
 const std::vector<input_file> quoting_ini = {
     {.name = "q.ini",
      .content = "[s]\nv1 = abc\nv2 =\nv3 = it's\nv4 = a''b\nv5 = '\nv6 = ''a'\n"
-                "v7 = $HOME `id` \"x\" \\n \xe9\xff\n"}};
+                "v7 = $HOME `id` \"x\" \\n \xe9\xff\nv8 = x'\nv9 = x''\n"}};
 
 INIPICK_E2E_CASES(Quoting) = {
     prints("QuotingTable", "-S -f q.ini -s s -l",
@@ -44,7 +44,9 @@ INIPICK_E2E_CASES(Quoting) = {
            "v4='a'\"''\"'b'\n"
            "v5=''\"'\"''\n"
            "v6=''\"''\"'a'\"'\"''\n"
-           "v7='$HOME `id` \"x\" \\n \xe9\xff'\n",
+           "v7='$HOME `id` \"x\" \\n \xe9\xff'\n"
+           "v8='x'\"'\"''\n"
+           "v9='x'\"''\"''\n",
            quoting_ini),
     prints("EmptyValueQuoted", "-S -f q.ini -s s v2", "''\n", quoting_ini),
     prints("WithoutQuotingValuesAreRaw", "-f q.ini -s s -L v[3-7]",

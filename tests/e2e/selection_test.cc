@@ -68,6 +68,7 @@ INIPICK_E2E_CASES(Values) = {
     sel("ValueGlobFiltersList", "-m 5* -l", "port=5432\n"),
     sel("EmptyValueGlobMatchesEmptyValue", {"-m", "", "-l"}, "empty=\n"),
     sel("ValueGlobMatchesWholeValue", "-m low host", ""),
+    reads("ValueGlobSeesNoTrailingBlanks", "-s s -m abc a", "[s]\na = abc \t \n", "abc\n"),
     sel("ValueGlobWithNamePatterns", "-m *er -L *ost", "Host=upper\nhost=lower\n"),
     sel("ValueGlobWithExactName", "-m l* host", "lower\n"),
     in_utf8(prints("ValueGlobQuestionMarkInUtf8Locale", "-f u.ini -s s -m ? -l",
