@@ -65,10 +65,10 @@ void section_list::flush(text_output& out) {
     sorted_.resize(count);
     is_new_.assign(count, 0);
     printed_.resize(text_size_ + count);
+    sort_pending();
   } catch (const std::bad_alloc&) {
     fail_out_of_memory("Out of memory for the section names list");
   }
-  sort_pending();
   for (std::size_t k = 0; k < count; ++k) {
     if (k + prefetch_distance < count) index_.prefetch(sorted_[k + prefetch_distance].hash);
     const pending_name& p = sorted_[k];

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // Start-up pieces of the front end: the program name, the UTF-8 code set
-// test, backend selection, and the internal errors of a backend that lacks
-// an operation.
+// test, backend selection, the internal errors of a backend that lacks an
+// operation, and memory running out before anything else catches it.
 #include "cli/entry.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "cli/backend_table.h"
 #include "cli/run_sequence.h"
 #include "port/getopt_reset.h"
+#include "support/failing_allocation.h"
 #include "support/test_support.h"
 
 namespace inipick {
@@ -33,6 +35,20 @@ TEST(Entry, ProgramNameIsThePartAfterTheLastSlash) {
   for (const auto& [argv0, expected] : cases) {
     EXPECT_STREQ(program_name(argv0), expected) << argv0;
   }
+}
+
+// In a child process: the entry point closes standard output.
+TEST(EntryDeathTest, AllocationFailureReachingTheEntryPointIsStatusOne) {
+  std::string program = "/usr/bin/inipick";
+  std::string option = "-V";
+  char* argv[] = {program.data(), option.data(), nullptr};
+  EXPECT_EXIT(
+      {
+        const test::allocation_failure failure(1);
+        std::exit(entry(2, argv));
+      },
+      ::testing::ExitedWithCode(1),
+      "^inipick: Could not allocate memory: Cannot allocate memory\n$");
 }
 
 TEST(Entry, CodesetIsUtf8OnlyForFourSpellings) {

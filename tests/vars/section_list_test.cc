@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/failing_allocation.h"
 #include "support/test_support.h"
 
 namespace inipick {
@@ -64,6 +65,50 @@ TEST(SectionList, OrderKeptAcrossBatchesAndVeryLongNames) {
   section_list_flush(t.r.sections, t.r.printed);
   EXPECT_EQ(t.out.str(), expected);
   EXPECT_EQ(t.r.sections.size(), seen.size());
+}
+
+// Whichever allocation fails, the run fails with one of the list's two
+// messages, having printed only names it had found new.
+TEST(SectionList, EveryFailedAllocationFailsTheRun) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 300; ++i) names.push_back("s" + std::to_string(i % 200));
+  names.push_back(std::string(std::size_t{1} << 20, 'z'));
+  names.push_back("last");
+  const auto offer_all = [&names](test::test_run& t) {
+    for (const std::string& name : names) section_list_add(t.r.sections, name, t.r.printed);
+    section_list_flush(t.r.sections, t.r.printed);
+  };
+  test::test_run whole;
+  offer_all(whole);
+  const std::string full = whole.out.str();
+  const std::set<std::string> messages = {
+      "Out of memory for the section names list: Cannot allocate memory",
+      "Out of memory for the new section name: Cannot allocate memory"};
+  for (long k = 1;; ++k) {
+    SCOPED_TRACE("allocation " + std::to_string(k));
+    test::test_run t;
+    std::string message;
+    bool happened = false;
+    {
+      const test::allocation_failure failure(k);
+      try {
+        offer_all(t);
+      } catch (const fatal_error& e) {
+        message = e.what();
+      } catch (const std::bad_alloc&) {
+        message = "std::bad_alloc";
+      }
+      happened = failure.happened();
+    }
+    if (!happened) {
+      EXPECT_EQ(t.out.str(), full);
+      EXPECT_GT(k, 4) << "fewer allocations than a batch, its index and a name need";
+      break;
+    }
+    EXPECT_EQ(messages.count(message), 1U) << message;
+    const std::string printed = t.out.str();
+    EXPECT_EQ(full.substr(0, printed.size()), printed);
+  }
 }
 
 }  // namespace
