@@ -27,7 +27,10 @@ struct match_context_deleter {
 using compiled_pattern = std::unique_ptr<pcre2_real_code_8, pattern_code_deleter>;
 
 // The most heap one match may take, in KiB: PCRE2 would take up to 20 GB,
-// so one value could take the machine's memory.
+// so one value could take the machine's memory. The cap holds because
+// nothing is JIT-compiled: PCRE2 ignores the heap limit in JIT matches.
+// PCRE2 keeps the heap of the largest match so far in the match data for
+// the next one, so up to this much stays taken until the run ends.
 constexpr std::uint32_t match_heap_limit_kib = 64 * 1024;
 
 // One match data block shared by every match of a run, with room for a
