@@ -18,7 +18,6 @@
 #include "base/fatal_error.h"
 #include "cli/run.h"
 #include "cli/run_sequence.h"
-#include "port/port.h"
 
 namespace inipick {
 namespace {
