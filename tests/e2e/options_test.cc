@@ -40,17 +40,12 @@ INIPICK_E2E_CASES(OptionReading) = {
      .status = 1,
      .argv0 = "tools/bin/ipk"},
     // Arguments and file names are UTF-8 bytes on every system: Windows
-    // hands them over as wide characters, which start-up converts.
-    {.name = "ArgumentsAndFileNameOutsideAscii",
-     .args = {"-f", "données.ini", "-s", "sécurité", "clé"},
-     .files = {{.name = "données.ini", .content = "[sécurité]\nclé = vålue\n"}},
-     .env = {"LC_ALL=C.UTF-8"},
-     .out = "vålue\n"},
-    {.name = "MissingFileNamedOutsideAscii",
-     .args = {"-f", "absent-é.ini", "x"},
-     .env = {"LC_ALL=C.UTF-8"},
-     .err = "inipick: Opening the input file absent-é.ini: No such file or directory\n",
-     .status = 1},
+    // hands them over as wide characters, which start-up converts. Wine
+    // converts what it passes on by the Unix locale: UTF-8 here.
+    in_utf8(prints("ArgumentsAndFileNameOutsideAscii", "-f données.ini -s sécurité clé", "vålue\n",
+                   {{.name = "données.ini", .content = "[sécurité]\nclé = vålue\n"}})),
+    in_utf8(fails("MissingFileNamedOutsideAscii", "-f absent-é.ini x",
+                  "Opening the input file absent-é.ini: No such file or directory")),
 };
 
 INIPICK_E2E_CASES(TypeAndQueryWords) = {
