@@ -47,6 +47,13 @@ else()
   endif()
 endif()
 
+# Windows' file names: paths separated by "\" too, programs named "*.exe".
+if(WIN32)
+  set(INIPICK_WINDOWS_FILE_NAMES_01 1)
+else()
+  set(INIPICK_WINDOWS_FILE_NAMES_01 0)
+endif()
+
 foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_PUTC_UNLOCKED
              INIPICK_HAVE___FPURGE INIPICK_HAVE_FPURGE INIPICK_HAVE_OPTRESET
              INIPICK_GETOPT_PERMUTES INIPICK_HAVE_GETENTROPY INIPICK_HAVE_GETRANDOM
