@@ -229,19 +229,41 @@ bracket_answer match_bracket(const byte* p, std::uint32_t c) noexcept {
   }
 }
 
+// Where the last "]" and the last unescaped "[." of the pattern stand: a
+// bracket expression with no "]" after it is unterminated, or invalid for a
+// "[." in it, known without reading to the end each time a star retries.
+struct pattern_ends {
+  const byte* last_close = nullptr;
+  const byte* last_symbol = nullptr;
+};
+
+pattern_ends find_ends(const byte* p) noexcept {
+  pattern_ends e;
+  for (; *p != 0; ++p) {
+    if (*p == ']') e.last_close = p;
+    if (*p == '[' && p[1] == '.') e.last_symbol = p;
+    if (*p == '\\' && p[1] != 0) ++p;
+  }
+  return e;
+}
+
 // Whether the one element at *p matches c, and where the next one starts.
 template <bool Utf8>
-outcome match_element(const byte*& p, character c, const byte* s) noexcept {
+outcome match_element(const byte*& p, character c, const byte* s, const pattern_ends& e) noexcept {
   switch (*p) {
     case '?': ++p; return outcome::matched;
     case '[': {
+      if (e.last_close == nullptr || e.last_close < p + 2) {
+        if (e.last_symbol > p) return outcome::invalid;
+        break;  // unterminated: an ordinary "["
+      }
       const bracket_answer a = match_bracket<Utf8>(p + 1, c.value);
       if (a.what == outcome::invalid) return a.what;
       if (a.what != outcome::unterminated) {
         p = a.next;
         return a.what;
       }
-      break;  // an ordinary "["
+      break;
     }
     case '\\':
       if (p[1] == 0) return outcome::invalid;
@@ -260,6 +282,7 @@ outcome match_element(const byte*& p, character c, const byte* s) noexcept {
 // what a later star takes anyway.
 template <bool Utf8>
 bool match(const byte* p, const byte* s) noexcept {
+  const pattern_ends ends = find_ends(p);
   const byte* star_p = nullptr;
   const byte* star_s = nullptr;
   for (;;) {
@@ -273,7 +296,7 @@ bool match(const byte* p, const byte* s) noexcept {
     if (*s == 0) return *p == 0;
     const character c = read<Utf8>(s);
     if (*p != 0) {
-      const outcome o = match_element<Utf8>(p, c, s);
+      const outcome o = match_element<Utf8>(p, c, s, ends);
       if (o == outcome::invalid) return false;
       if (o == outcome::matched) {
         s += c.size;
