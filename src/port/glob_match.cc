@@ -148,18 +148,46 @@ struct bracket_answer {
   const byte* next;  // past the closing "]", when matched or unmatched
 };
 
+// Where the last "]" and the last unescaped "[." of the pattern stand: a
+// bracket expression with no "]" after it is unterminated, or invalid for a
+// "[." in it, known without reading to the end each time a star retries.
+// The last search for the ":]" of a "[:" is kept too: it answers every
+// "[:" up to where it ended, so that a run of them is read once per pass.
+struct pattern_ends {
+  const byte* last_close = nullptr;
+  const byte* last_symbol = nullptr;
+  const byte* searched_from = nullptr;
+  const byte* searched_to = nullptr;  // the ":" of ":]", or the byte that ended the search
+  bool class_closed = false;
+};
+
+pattern_ends find_ends(const byte* p) noexcept {
+  pattern_ends e;
+  for (; *p != 0; ++p) {
+    if (*p == ']') e.last_close = p;
+    if (*p == '[' && p[1] == '.') e.last_symbol = p;
+    if (*p == '\\' && p[1] != 0) ++p;
+  }
+  return e;
+}
+
 // Where the name of a "[:", "[=" or "[." at p ends, before its ":]", "=]"
 // or ".]"; null when p starts none of them closed so. "[:" is not closed
 // past a backslash; "[=" and "[." name one character.
 template <bool Utf8>
-const byte* term_end(const byte* p) noexcept {
+const byte* term_end(const byte* p, pattern_ends& e) noexcept {
   if (p[0] != '[') return nullptr;
   const byte kind = p[1];
   if (kind == ':') {
-    for (const byte* q = p + 2; *q != 0 && *q != '\\'; ++q) {
-      if (q[0] == ':' && q[1] == ']') return q;
+    const byte* from = p + 2;
+    if (e.searched_from == nullptr || from < e.searched_from || from > e.searched_to) {
+      const byte* q = from;
+      while (*q != 0 && *q != '\\' && (q[0] != ':' || q[1] != ']')) ++q;
+      e.searched_from = from;
+      e.searched_to = q;
+      e.class_closed = *q == ':';
     }
-    return nullptr;
+    return e.class_closed ? e.searched_to : nullptr;
   }
   if ((kind != '=' && kind != '.') || p[2] == 0) return nullptr;
   const byte* q = p + 2 + read<Utf8>(p + 2).size;
@@ -180,7 +208,7 @@ bool read_plain(const byte*& p, std::uint32_t& value) noexcept {
 
 // Whether the bracket expression at p (just past its "[") holds c.
 template <bool Utf8>
-bracket_answer match_bracket(const byte* p, std::uint32_t c) noexcept {
+bracket_answer match_bracket(const byte* p, std::uint32_t c, pattern_ends& e) noexcept {
   constexpr bracket_answer invalid = {outcome::invalid, nullptr};
   constexpr bracket_answer unterminated = {outcome::unterminated, nullptr};
   const bool negated = *p == '!' || *p == '^';
@@ -191,7 +219,7 @@ bracket_answer match_bracket(const byte* p, std::uint32_t c) noexcept {
     if (*p == ']' && !first)
       return {found != negated ? outcome::matched : outcome::unmatched, p + 1};
     std::uint32_t low = 0;
-    if (const byte* end = term_end<Utf8>(p)) {
+    if (const byte* end = term_end<Utf8>(p, e)) {
       const byte* name = p + 2;
       const byte kind = p[1];
       p = end + 2;
@@ -218,7 +246,7 @@ bracket_answer match_bracket(const byte* p, std::uint32_t c) noexcept {
     ++p;
     std::uint32_t high = 0;
     if (p[0] == '[' && p[1] == '.') {
-      const byte* end = term_end<Utf8>(p);
+      const byte* end = term_end<Utf8>(p, e);
       if (end == nullptr) return invalid;
       high = read<Utf8>(p + 2).value;
       p = end + 2;
@@ -229,27 +257,9 @@ bracket_answer match_bracket(const byte* p, std::uint32_t c) noexcept {
   }
 }
 
-// Where the last "]" and the last unescaped "[." of the pattern stand: a
-// bracket expression with no "]" after it is unterminated, or invalid for a
-// "[." in it, known without reading to the end each time a star retries.
-struct pattern_ends {
-  const byte* last_close = nullptr;
-  const byte* last_symbol = nullptr;
-};
-
-pattern_ends find_ends(const byte* p) noexcept {
-  pattern_ends e;
-  for (; *p != 0; ++p) {
-    if (*p == ']') e.last_close = p;
-    if (*p == '[' && p[1] == '.') e.last_symbol = p;
-    if (*p == '\\' && p[1] != 0) ++p;
-  }
-  return e;
-}
-
 // Whether the one element at *p matches c, and where the next one starts.
 template <bool Utf8>
-outcome match_element(const byte*& p, character c, const byte* s, const pattern_ends& e) noexcept {
+outcome match_element(const byte*& p, character c, const byte* s, pattern_ends& e) noexcept {
   switch (*p) {
     case '?': ++p; return outcome::matched;
     case '[': {
@@ -257,7 +267,7 @@ outcome match_element(const byte*& p, character c, const byte* s, const pattern_
         if (e.last_symbol > p) return outcome::invalid;
         break;  // unterminated: an ordinary "["
       }
-      const bracket_answer a = match_bracket<Utf8>(p + 1, c.value);
+      const bracket_answer a = match_bracket<Utf8>(p + 1, c.value, e);
       if (a.what == outcome::invalid) return a.what;
       if (a.what != outcome::unterminated) {
         p = a.next;
@@ -282,7 +292,7 @@ outcome match_element(const byte*& p, character c, const byte* s, const pattern_
 // what a later star takes anyway.
 template <bool Utf8>
 bool match(const byte* p, const byte* s) noexcept {
-  const pattern_ends ends = find_ends(p);
+  pattern_ends ends = find_ends(p);
   const byte* star_p = nullptr;
   const byte* star_s = nullptr;
   for (;;) {

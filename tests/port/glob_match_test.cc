@@ -143,10 +143,13 @@ TEST(GlobMatch, OwnAnswers) {
   for (int i = 0; i < 200; ++i) pattern += "*a";
   EXPECT_FALSE(glob_match((pattern + "*b").c_str(), std::string(4000, 'a').c_str(), false));
   EXPECT_TRUE(glob_match((pattern + "*").c_str(), std::string(4000, 'a').c_str(), false));
-  // Unterminated brackets, each of which would otherwise be read to the end
-  // of the pattern whenever the star retries.
+  // Unterminated brackets, and "[:" without ":]", each of which would
+  // otherwise be read to the end of the pattern whenever the star retries.
   const std::string brackets(2000, '[');
   EXPECT_FALSE(glob_match(("*" + brackets + "b").c_str(), (brackets + brackets).c_str(), false));
+  std::string classes = "*[";
+  for (int i = 0; i < 1000; ++i) classes += "[:";
+  EXPECT_FALSE(glob_match((classes + "x]b").c_str(), std::string(2000, 'x').c_str(), false));
 }
 
 // Random patterns and names from pieces that mean something to a glob, in
