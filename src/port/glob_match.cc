@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: BSD-2-Clause
+// The answers are glibc 2.36's, found by running it, but for its accidents.
+//
 // Invalid UTF-8: when the pattern or the name is not well-formed UTF-8
 // (overlong forms, surrogates and code points past U+10FFFF included), both
-// are matched byte by byte, as glibc 2.36 does. Unlike glibc, a failed match
-// of well-formed text is not tried again byte by byte ("??" does not match
-// "é"), ranges compare code points past U+00FF too, and sequences past
-// U+10FFFF are not characters.
+// are matched byte by byte, as glibc does: a name that is no text in the
+// locale still matches itself. Unlike glibc, a failed match of well-formed
+// text is not tried again byte by byte ("??" does not match "é"), ranges
+// compare code points past U+00FF too, and sequences past U+10FFFF are not
+// characters.
+//
+// Where glibc's answer depends on what it has matched so far (a range cut
+// short by the end of the pattern, a range ending in "[:" or "[=", a "[="
+// that names no one character), the rule is the one it keeps otherwise: an
+// unterminated "[" is itself, and such a "[" a plain character.
 #include "port/glob_match.h"
 
 #include <cctype>
