@@ -11,6 +11,8 @@ check_cxx_symbol_exists(putc_unlocked "stdio.h" INIPICK_HAVE_PUTC_UNLOCKED)
 # Discarding what a stream holds: glibc, musl and Solaris, then the BSDs.
 check_cxx_symbol_exists(__fpurge "stdio.h;stdio_ext.h" INIPICK_HAVE___FPURGE)
 check_cxx_symbol_exists(fpurge "stdio.h" INIPICK_HAVE_FPURGE)
+# Globs: the C library's fnmatch, else the program's own matcher.
+check_cxx_symbol_exists(fnmatch "fnmatch.h" INIPICK_HAVE_FNMATCH)
 # The hash key's sources, in the order random_bytes_posix.cc tries them.
 check_cxx_symbol_exists(getentropy "unistd.h;sys/random.h" INIPICK_HAVE_GETENTROPY)
 check_cxx_symbol_exists(getrandom "sys/random.h" INIPICK_HAVE_GETRANDOM)
@@ -55,8 +57,8 @@ else()
 endif()
 
 foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_PUTC_UNLOCKED
-             INIPICK_HAVE___FPURGE INIPICK_HAVE_FPURGE INIPICK_HAVE_OPTRESET
-             INIPICK_GETOPT_PERMUTES INIPICK_HAVE_GETENTROPY INIPICK_HAVE_GETRANDOM
+             INIPICK_HAVE___FPURGE INIPICK_HAVE_FPURGE INIPICK_HAVE_FNMATCH
+             INIPICK_HAVE_OPTRESET INIPICK_GETOPT_PERMUTES INIPICK_HAVE_GETENTROPY INIPICK_HAVE_GETRANDOM
              INIPICK_HAVE_ARC4RANDOM_BUF INIPICK_HAVE_CPUID_H)
   if(${flag})
     set(${flag}_01 1)
