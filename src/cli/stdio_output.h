@@ -11,9 +11,11 @@
 
 namespace inipick {
 
-// Every write is checked. At the first that fails, what the stream still
-// holds is thrown away and the run stops, so the reader is left with a
-// prefix of the output, never bytes from beyond a gap.
+// Every write is checked. At the first that fails the run stops, so the
+// reader is left with a prefix of the output, never bytes from beyond a
+// gap. What the stream still holds is thrown away: glibc and musl drop what
+// failed, but the BSDs keep it for a later flush, which exit would make
+// after the message.
 class stdio_output final : public text_output {
  public:
   explicit stdio_output(std::FILE* out) noexcept : out_(out) {}
