@@ -283,10 +283,7 @@ outcome match_element(const byte*& p, character c, const byte* s, pattern_ends& 
       }
       break;
     }
-    case '\\':
-      if (p[1] == 0) return outcome::invalid;
-      ++p;
-      break;
+    case '\\': ++p; break;  // a final one escapes the NUL, which no character equals
     default: break;
   }
   const character want = read<Utf8>(p);
