@@ -137,6 +137,16 @@ outcome run_case(const e2e_case& c, const fs::path& root) {
   write_file(root / "stdin", {.content = c.stdin_text, .generate = c.generate_stdin});
 
   std::vector<std::string> words{c.argv0};
+  std::string started = INIPICK_BINARY;
+#ifdef INIPICK_LAUNCHER
+  // The launcher (Wine) gives the program the path that started it as
+  // argv[0]: a link named as argv0's last part stands in for argv0.
+  const std::size_t slash = c.argv0.find_last_of("/\\");
+  const fs::path link = root / c.argv0.substr(slash == std::string::npos ? 0 : slash + 1);
+  fs::create_symlink(fs::absolute(INIPICK_BINARY), link);
+  started = INIPICK_LAUNCHER;
+  words = {started, link.string()};
+#endif
   words.insert(words.end(), c.args.begin(), c.args.end());
   std::vector<char*> argv;
   for (std::string& w : words) argv.push_back(w.data());
@@ -187,7 +197,7 @@ outcome run_case(const e2e_case& c, const fs::path& root) {
       const rlimit as{address_space, address_space};
       if (setrlimit(RLIMIT_AS, &as) != 0) _exit(126);
     }
-    execve(INIPICK_BINARY, argv.data(), envp.data());
+    execve(started.c_str(), argv.data(), envp.data());
     _exit(127);
   }
   out_write.reset();
