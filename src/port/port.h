@@ -7,7 +7,8 @@
 // instruction set of the SIMD scans (backends/ini/block_scan.cc and
 // whitespace.h), the prefetch builtins of GCC and Clang (vars/name_index.h,
 // vars/var_table.h) and the madvise hints the headers define
-// (vars/zeroed_memory.cc).
+// (zeroed_pages_posix.cc). Where whole files differ, a file per system sits
+// beside the header: name_posix.cc, name_win32.cc.
 #pragma once
 
 #include <cstddef>

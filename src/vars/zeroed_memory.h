@@ -21,7 +21,7 @@ class zeroed_memory {
 
  private:
   void* data_ = nullptr;
-  std::size_t mapped_ = 0;  // bytes mapped from the kernel, or 0 for calloc
+  std::size_t mapped_ = 0;  // bytes mapped from the system, or 0 for calloc
 };
 
 }  // namespace inipick
