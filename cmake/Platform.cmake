@@ -8,6 +8,8 @@ include(CheckIncludeFileCXX)
 
 check_cxx_symbol_exists(fwrite_unlocked "stdio.h" INIPICK_HAVE_FWRITE_UNLOCKED)
 check_cxx_symbol_exists(__fpending "stdio.h;stdio_ext.h" INIPICK_HAVE_FPENDING)
+# Globs: the C library's fnmatch, else the program's own matcher.
+check_cxx_symbol_exists(fnmatch "fnmatch.h" INIPICK_HAVE_FNMATCH)
 # The hash key's source, best first.
 check_cxx_symbol_exists(arc4random_buf "stdlib.h" INIPICK_HAVE_ARC4RANDOM_BUF)
 check_cxx_symbol_exists(getentropy "unistd.h;sys/random.h" INIPICK_HAVE_GETENTROPY)
@@ -43,7 +45,7 @@ else()
   endif()
 endif()
 
-foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_FPENDING
+foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_FPENDING INIPICK_HAVE_FNMATCH
              INIPICK_HAVE_OPTRESET INIPICK_GETOPT_PERMUTES INIPICK_HAVE_ARC4RANDOM_BUF
              INIPICK_HAVE_GETENTROPY INIPICK_HAVE_CPUID_H)
   if(${flag})

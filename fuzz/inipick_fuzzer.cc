@@ -3,7 +3,9 @@
 // handful of command lines, and what must hold for any input is checked.
 //
 // Every input is also read with every line through the parser, and
-// scanned by every block scan, to be compared with the fast paths.
+// scanned by every block scan, to be compared with the fast paths; a
+// pattern taken from the input is matched by the own glob matcher and by
+// fnmatch against the input's lines.
 //
 // Input layout: byte 0 picks the command line, bit 0 of byte 1 the UTF-8
 // locale and bit 1 standard input instead of a named file. A command line
@@ -36,6 +38,7 @@
 #include "cli/run.h"
 #include "cli/run_sequence.h"
 #include "port/getopt_reset.h"
+#include "support/glob_reference.h"
 #include "support/reference_lines.h"
 
 namespace {
@@ -530,6 +533,30 @@ void check_block_scans(std::string_view ini) {
   }
 }
 
+// The own glob matcher answers as fnmatch does, allowing for glibc's
+// accidents, on the pattern and on the start of every line.
+void check_glob_matcher(const std::string& pattern, std::string_view ini, bool utf8) {
+  constexpr std::size_t max_name_size = 64;  // fnmatch is exponential in stars
+  constexpr std::size_t max_names = 256;
+  std::vector<std::string> names = {pattern};
+  for (std::string_view rest = ini; !rest.empty() && names.size() < max_names;) {
+    const std::size_t lf = rest.find('\n');
+    const std::string_view line = rest.substr(0, std::min(lf, max_name_size));
+    names.emplace_back(line.substr(0, line.find('\0')));
+    rest.remove_prefix(lf == rest.npos ? rest.size() : lf + 1);
+  }
+  for (const std::string& name : names) {
+    if (!inipick::test::glob_agrees(pattern.c_str(), name.c_str(), utf8, fnmatch)) {
+      std::fprintf(stderr, "inipick_fuzzer: the own glob matcher differs from fnmatch on ");
+      print_escaped(pattern);
+      std::fprintf(stderr, " and ");
+      print_escaped(name);
+      std::fprintf(stderr, "\n");
+      std::abort();
+    }
+  }
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return 0;
   const command& c = commands()[data[0] % commands().size()];
@@ -545,6 +572,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Many stars make glob matching exponential in the C library, not here.
     if (std::count(pattern.begin(), pattern.end(), '*') > 3) return 0;
   }
+  if (takes_pattern(c)) check_glob_matcher(pattern, ini, utf8);
   load_input(ini);
   check_line_reader(ini);
   check_block_scans(ini);

@@ -23,7 +23,6 @@ struct settings : selection {
   bool query_sections = false;  // -q sections
   bool query_feature = false;   // -q feature
   bool query_features = false;  // -q features
-  bool utf8_locale = false;
 };
 
 }  // namespace inipick

@@ -20,6 +20,7 @@ struct selection {
   // With -x: one compiled pattern per positional argument, same positions.
   std::vector<compiled_pattern> arg_regexes;
   compiled_pattern value_regex;  // with -x and -m
+  bool utf8_locale = false;      // the locale's characters are UTF-8
 };
 
 }  // namespace inipick

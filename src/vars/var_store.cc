@@ -2,24 +2,25 @@
 // Name selection and value filter, in front of the variable table.
 #include "vars/var_store.h"
 
-#include <fnmatch.h>
-
 #include <cerrno>
 #include <cstddef>
 
 #include "base/fatal_error.h"
+#include "port/match_glob.h"
 
 namespace inipick {
 namespace {
 
-// fnmatch's answer, where running out of memory is no answer at all.
-int glob_match(const char* pattern, zstring_view subject) {
+using port::glob_answer;
+
+// The matcher's answer, where running out of memory is no answer at all.
+glob_answer glob_match(const selection& s, const char* pattern, zstring_view subject) {
   errno = 0;
-  const int result = fnmatch(pattern, subject.c_str(), 0);
-  if (result != 0 && result != FNM_NOMATCH && errno == ENOMEM) {
+  const glob_answer answer = port::match_glob(pattern, subject.c_str(), s.utf8_locale);
+  if (answer == glob_answer::failed && errno == ENOMEM) {
     fail_out_of_memory("Could not allocate memory for matching");
   }
-  return result;
+  return answer;
 }
 
 bool name_selected(var_store_context& c, zstring_view name) {
@@ -32,18 +33,19 @@ bool name_selected(var_store_context& c, zstring_view name) {
   for (std::size_t i = 0; i < s.args.size(); ++i) {
     const bool selected = s.regex_mode
                               ? pattern_match(c.match_data, s.arg_regexes[i], name, s.args[i])
-                              : glob_match(s.args[i], name) == 0;
+                              : glob_match(s, s.args[i], name) == glob_answer::match;
     if (selected) return true;
   }
   return false;
 }
 
-// A glob that fnmatch cannot evaluate lets the value through, unlike a name.
+// A glob that the matcher cannot evaluate lets the value through, unlike a
+// name.
 bool value_passes(var_store_context& c, zstring_view value) {
   const selection& s = c.selection;
   if (s.value_pattern == nullptr) return true;
   if (s.regex_mode) return pattern_match(c.match_data, s.value_regex, value, s.value_pattern);
-  return glob_match(s.value_pattern, value) != FNM_NOMATCH;
+  return glob_match(s, s.value_pattern, value) != glob_answer::no_match;
 }
 
 }  // namespace
