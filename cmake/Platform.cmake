@@ -45,6 +45,20 @@ else()
   endif()
 endif()
 
+# Windows' C runtime has neither putc_unlocked nor the rest of POSIX's
+# file names: paths separated by "\" too, programs named "*.exe".
+check_cxx_symbol_exists(putc_unlocked "stdio.h" INIPICK_HAVE_PUTC_UNLOCKED)
+if(WIN32)
+  set(INIPICK_WINDOWS_FILE_NAMES_01 1)
+else()
+  set(INIPICK_WINDOWS_FILE_NAMES_01 0)
+endif()
+if(INIPICK_HAVE_PUTC_UNLOCKED)
+  set(INIPICK_HAVE_PUTC_UNLOCKED_01 1)
+else()
+  set(INIPICK_HAVE_PUTC_UNLOCKED_01 0)
+endif()
+
 foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_FPENDING INIPICK_HAVE_FNMATCH
              INIPICK_HAVE_OPTRESET INIPICK_GETOPT_PERMUTES INIPICK_HAVE_ARC4RANDOM_BUF
              INIPICK_HAVE_GETENTROPY INIPICK_HAVE_CPUID_H)

@@ -38,6 +38,7 @@
 #include "cli/run.h"
 #include "cli/run_sequence.h"
 #include "port/getopt_reset.h"
+#include "port/locale.h"
 #include "support/glob_reference.h"
 #include "support/reference_lines.h"
 
@@ -221,7 +222,7 @@ bool use_locale(bool utf8) {
     if (!utf8 || std::setlocale(LC_ALL, "C.UTF-8") == nullptr) std::setlocale(LC_ALL, "C");
     current = int{utf8};
   }
-  return inipick::codeset_is_utf8(nl_langinfo(CODESET));
+  return inipick::port::codeset_is_utf8(nl_langinfo(CODESET));
 }
 
 std::FILE* null_stream() {

@@ -3,31 +3,35 @@
 // the output reached the system.
 #include "cli/entry.h"
 
-#include <langinfo.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <new>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/fatal_error.h"
 #include "cli/run.h"
 #include "cli/run_sequence.h"
+#include "port/file_names.h"
+#include "port/locale.h"
 #include "port/port.h"
+#include "port/process_start.h"
 
 namespace inipick {
 namespace {
 
 constexpr std::size_t output_buffer_size = std::size_t{64} * 1024;
 
-void report(std::FILE* err, const char* name, const fatal_error& e) {
-  if (*e.what() == '\0') return;
-  std::fprintf(err, "%s: %s\n", name, e.what());
+// "name: message", and a detail after a colon if there is one.
+void report(std::FILE* err, std::string_view name, const char* message,
+            const char* detail = nullptr) {
+  std::fprintf(err, "%.*s: %s%s%s\n", static_cast<int>(name.size()), name.data(), message,
+               detail != nullptr ? ": " : "", detail != nullptr ? detail : "");
 }
 
 // Output that did not reach the system is a failure. As with any careful
@@ -48,49 +52,45 @@ void close_output(std::FILE* out) {
 
 }  // namespace
 
-const char* program_name(const char* argv0) noexcept {
+std::string_view program_name(const char* argv0) noexcept {
   if (argv0 == nullptr || *argv0 == '\0') return "inipick";
-  const char* slash = std::strrchr(argv0, '/');
-  return slash != nullptr ? slash + 1 : argv0;
-}
-
-bool codeset_is_utf8(const char* codeset) noexcept {
-  if (codeset == nullptr) return false;
-  const std::string_view name(codeset);
-  return name == "UTF-8" || name == "UTF8" || name == "utf-8" || name == "utf8";
+  return port::program_file_name(argv0);
 }
 
 int entry(int argc, char* argv[]) {
-  std::setlocale(LC_ALL, "");
+  const bool utf8_locale = port::set_locale_from_environment();
   if (isatty(STDOUT_FILENO) == 0) {
     // Ours: given no buffer, a C library may keep its own size (musl's is
     // 1 KiB).
     static char output_buffer[output_buffer_size];
     std::setvbuf(stdout, output_buffer, _IOFBF, sizeof output_buffer);
   }
-  const char* name = program_name(argc > 0 ? argv[0] : nullptr);
+  const std::string_view name = program_name(argc > 0 ? argv[0] : nullptr);
+  std::string name_word;  // for getopt, which wants it NUL-terminated
   int status = 0;
   try {
     run r(stdout, stderr);
-    r.settings.utf8_locale = codeset_is_utf8(nl_langinfo(CODESET));
+    r.settings.utf8_locale = utf8_locale;
     backend_select(r, "ini");
     // getopt names the program by argv[0]: give it the same name as ours.
     std::vector<char*> words(argv, argv + argc);
     if (words.empty()) words.push_back(nullptr);
-    words[0] = const_cast<char*>(name);
+    name_word = name;
+    words[0] = name_word.data();
+    port::set_getopt_program_name(name_word.data());
     words.push_back(nullptr);
     status = run_sequence(r, argc > 0 ? argc : 1, words.data());
     close_output(stdout);
   } catch (const fatal_error& e) {
-    report(stderr, name, e);
+    if (*e.what() != '\0') report(stderr, name, e.what());
     status = e.status();
   } catch (const std::bad_alloc&) {
-    std::fprintf(stderr, "%s: Could not allocate memory: %s\n", name, std::strerror(ENOMEM));
+    report(stderr, name, "Could not allocate memory", std::strerror(ENOMEM));
     status = 1;
   } catch (const std::length_error&) {
     // A string longer than the library allows: on a 32-bit system a value
     // of 2 GiB or so, which memory could not have held either.
-    std::fprintf(stderr, "%s: Could not allocate memory: %s\n", name, std::strerror(ENOMEM));
+    report(stderr, name, "Could not allocate memory", std::strerror(ENOMEM));
     status = 1;
   }
   return status;

@@ -178,14 +178,14 @@ void print_entry(run& r, std::string_view name, std::string_view value) {
       put(r.out, name);
     }
     put(r.out, s.postfix);
-    putc_unlocked('=', r.out);
+    port::put_unlocked('=', r.out);
   }
   if (s.shell_quote) {
     shell_quote(r.out, value);
   } else {
     put(r.out, value);
   }
-  putc_unlocked('\n', r.out);
+  port::put_unlocked('\n', r.out);
   stop_if_write_failed(r.out);
 }
 

@@ -33,6 +33,15 @@ inline void write_unlocked(const void* data, std::size_t size, std::FILE* out) n
 #endif
 }
 
+// The same for one byte.
+inline void put_unlocked(char c, std::FILE* out) noexcept {
+#if INIPICK_HAVE_PUTC_UNLOCKED
+  putc_unlocked(c, out);
+#else
+  std::putc(c, out);
+#endif
+}
+
 // Whether out holds bytes not yet handed to the system. Where the C library
 // cannot tell, no: those bytes then fail in the flush that follows.
 inline bool output_pending(std::FILE* out) noexcept {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// Start-up pieces of the front end: the program name, the UTF-8 code set
-// test, backend selection, and the internal errors of a backend that lacks
-// an operation.
+// Start-up pieces of the front end: the program name, backend selection,
+// and the internal errors of a backend that lacks an operation.
 #include "cli/entry.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +10,7 @@
 
 #include "cli/backend_table.h"
 #include "cli/run_sequence.h"
+#include "port/file_names.h"
 #include "port/getopt_reset.h"
 #include "support/test_support.h"
 
@@ -20,31 +20,40 @@ namespace {
 using test::fails_with;
 using test::test_run;
 
-TEST(Entry, ProgramNameIsThePartAfterTheLastSlash) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"inipick", "inipick"},
-      {"/usr/bin/inipick", "inipick"},
-      {"./a/b", "b"},
-      {"/x", "x"},
-      {"a//b", "b"},
-      {"dir/", ""},
-      {"no slash here", "no slash here"},
-  };
-  for (const auto& [argv0, expected] : cases) {
-    EXPECT_STREQ(program_name(argv0), expected) << argv0;
-  }
-}
+struct program_name_case {
+  const char* argv0;
+  const char* posix;
+  const char* windows;
+};
 
-TEST(Entry, CodesetIsUtf8OnlyForFourSpellings) {
-  const std::pair<const char*, bool> cases[] = {
-      {"UTF-8", true},           {"UTF8", true},        {"utf-8", true},   {"utf8", true},
-      {"Utf-8", false},          {"uTF-8", false},      {"UTF-8 ", false}, {"UTF-", false},
-      {"UTF-16", false},         {"utf_8", false},      {"utf8x", false},  {"", false},
-      {"ANSI_X3.4-1968", false}, {"ISO-8859-1", false},
+// Both rules are checked everywhere; program_name() follows this system's.
+TEST(Entry, ProgramNameIsThePartAfterTheLastSeparator) {
+  const program_name_case cases[] = {
+      {"inipick", "inipick", "inipick"},
+      {"/usr/bin/inipick", "inipick", "inipick"},
+      {"./a/b", "b", "b"},
+      {"/x", "x", "x"},
+      {"a//b", "b", "b"},
+      {"dir/", "", ""},
+      {"no slash here", "no slash here", "no slash here"},
+      {"Z:\\bin\\inipick.exe", "Z:\\bin\\inipick.exe", "inipick"},
+      {"C:\\Tools\\INIPICK.EXE", "C:\\Tools\\INIPICK.EXE", "INIPICK"},
+      {"a\\b/c.Exe", "c.Exe", "c"},
+      {"a/b\\c", "b\\c", "c"},
+      {"dir\\", "dir\\", ""},
+      {"inipick.exe.exe", "inipick.exe.exe", "inipick.exe"},
+      {"x.exe/inipick", "inipick", "inipick"},
+      {"inipick.ex", "inipick.ex", "inipick.ex"},
+      {"inipickexe", "inipickexe", "inipickexe"},
+      {".exe", ".exe", ""},
   };
-  for (const auto& [codeset, expected] : cases) {
-    EXPECT_EQ(codeset_is_utf8(codeset), expected) << '"' << codeset << '"';
+  for (const auto& [argv0, posix, windows] : cases) {
+    EXPECT_EQ(port::program_file_name(argv0, false), posix) << argv0;
+    EXPECT_EQ(port::program_file_name(argv0, true), windows) << argv0;
+    EXPECT_EQ(program_name(argv0), port::windows_file_names ? windows : posix) << argv0;
   }
+  EXPECT_EQ(program_name(nullptr), "inipick");
+  EXPECT_EQ(program_name(""), "inipick");
 }
 
 TEST(Entry, BackendSelectTakesAnyPrefixOfAName) {

@@ -2,7 +2,6 @@
 // Opening, reading and closing an INI input.
 #include "backends/ini/ini_backend.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,6 +11,7 @@
 #include "backends/ini/ini_parser.h"
 #include "backends/ini/line_reader.h"
 #include "base/fatal_error.h"
+#include "port/input_file.h"
 #include "vars/section_list.h"
 
 namespace inipick {
@@ -24,10 +24,7 @@ void ini_openfile(backend_context& c) {
     c.input.is_stdin = true;
     return;
   }
-  int fd = -1;
-  do {
-    fd = ::open(name, O_RDONLY | O_CLOEXEC);
-  } while (fd < 0 && errno == EINTR);
+  const int fd = port::open_input_file(name);
   if (fd < 0) fail_errno(std::string("Opening the input file ") + name);
   c.input.fd = fd;
 }
