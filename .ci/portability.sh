@@ -9,8 +9,7 @@
 #     toolchain and runs it here;
 #   - links the program for macOS on arm64 and x86-64 with the same
 #     toolchain (it cannot run here);
-#   - cross-builds the program, the unit tests and the fuzz replay for
-#     x86-64 Windows with a development build of Zig (the first to link the
+#   - cross-builds the program and the unit tests for x86-64 Windows with a development build of Zig (the first to link the
 #     Universal C Runtime, whose locales know UTF-8) and runs the whole
 #     suite under Wine, the end-to-end and packaging tests from a build for
 #     this machine that starts the Windows program; links the program for
@@ -361,7 +360,7 @@ windows_imports() {
   done
 }
 
-# The program, unit tests and fuzz replay for x86-64 Windows, run under
+# The program and the unit tests for x86-64 Windows, run under
 # Wine; the end-to-end and packaging tests from a build for this machine
 # that starts the Windows program through Wine. One ctest tree holds both.
 windows_build() {
@@ -371,11 +370,14 @@ windows_build() {
   step "build for $target with Zig $("$zig" version), the whole suite under Wine"
   build_pcre2 "$target" Windows || return 1
   zig_toolchain "$target" "$dir/zig" Windows
+  # PCRE2's pkg-config file does not say that the library is static, which
+  # its headers must know on Windows (PCRE2_STATIC, in the builds below).
   wine_script "$dir"
   echo "set(CMAKE_CROSSCOMPILING_EMULATOR $dir/wine)" >>"$dir/zig/toolchain.cmake"
   PKG_CONFIG_LIBDIR=$pcre2/$target/lib/pkgconfig quiet cmake -S "$root" -B "$dir/build" \
     -DCMAKE_TOOLCHAIN_FILE="$dir/zig/toolchain.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DINIPICK_WERROR=ON -DINIPICK_GTEST_SOURCE_DIR=/usr/src/googletest || return 1
+    -DINIPICK_WERROR=ON -DINIPICK_GTEST_SOURCE_DIR=/usr/src/googletest \
+    -DCMAKE_CXX_FLAGS=-DPCRE2_STATIC || return 1
   quiet cmake --build "$dir/build" --parallel "$jobs" || return 1
   local exe=$dir/build/src/inipick.exe
   echo "inipick.exe: $(file -b "$exe" | cut -d, -f1-2), $(stat -c %s "$exe") bytes"
@@ -407,7 +409,8 @@ windows_arm64_link() {
   zig_toolchain "$target" "$dir/zig" Windows
   PKG_CONFIG_LIBDIR=$pcre2/$target/lib/pkgconfig quiet cmake -S "$root" -B "$dir/build" \
     -DCMAKE_TOOLCHAIN_FILE="$dir/zig/toolchain.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DINIPICK_WERROR=ON -DINIPICK_TESTS=OFF -DINIPICK_GETOPT_PERMUTES="${permutes:-ON}" || return 1
+    -DINIPICK_WERROR=ON -DINIPICK_TESTS=OFF -DINIPICK_GETOPT_PERMUTES="${permutes:-ON}" \
+    -DCMAKE_CXX_FLAGS=-DPCRE2_STATIC || return 1
   quiet cmake --build "$dir/build" --parallel "$jobs" --target inipick || return 1
   echo "$target: $(file -b "$dir/build/src/inipick.exe")"
 }
