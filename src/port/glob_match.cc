@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: BSD-2-Clause
+// The answers are glibc 2.36's, found by running it, but for its accidents.
+//
 // Invalid UTF-8: when the pattern or the name is not well-formed UTF-8
 // (overlong forms, surrogates and code points past U+10FFFF included), both
-// are matched byte by byte, as glibc 2.36 does. Unlike glibc, a failed match
-// of well-formed text is not tried again byte by byte ("??" does not match
-// "é"), ranges compare code points past U+00FF too, and sequences past
-// U+10FFFF are not characters.
+// are matched byte by byte, as glibc does: a name that is no text in the
+// locale still matches itself. Unlike glibc, a failed match of well-formed
+// text is not tried again byte by byte ("??" does not match "é"), ranges
+// compare code points past U+00FF too, and sequences past U+10FFFF are not
+// characters.
+//
+// Where glibc's answer depends on what it has matched so far (a range cut
+// short by the end of the pattern, a range ending in "[:" or "[=", a "[="
+// that names no one character), the rule is the one it keeps otherwise: an
+// unterminated "[" is itself, and such a "[" a plain character.
 #include "port/glob_match.h"
 
 #include <cctype>
@@ -148,18 +156,46 @@ struct bracket_answer {
   const byte* next;  // past the closing "]", when matched or unmatched
 };
 
+// Where the last "]" and the last unescaped "[." of the pattern stand: a
+// bracket expression with no "]" after it is unterminated, or invalid for a
+// "[." in it, known without reading to the end each time a star retries.
+// The last search for the ":]" of a "[:" is kept too: it answers every
+// "[:" up to where it ended, so that a run of them is read once per pass.
+struct pattern_ends {
+  const byte* last_close = nullptr;
+  const byte* last_symbol = nullptr;
+  const byte* searched_from = nullptr;
+  const byte* searched_to = nullptr;  // the ":" of ":]", or the byte that ended the search
+  bool class_closed = false;
+};
+
+pattern_ends find_ends(const byte* p) noexcept {
+  pattern_ends e;
+  for (; *p != 0; ++p) {
+    if (*p == ']') e.last_close = p;
+    if (*p == '[' && p[1] == '.') e.last_symbol = p;
+    if (*p == '\\' && p[1] != 0) ++p;
+  }
+  return e;
+}
+
 // Where the name of a "[:", "[=" or "[." at p ends, before its ":]", "=]"
 // or ".]"; null when p starts none of them closed so. "[:" is not closed
 // past a backslash; "[=" and "[." name one character.
 template <bool Utf8>
-const byte* term_end(const byte* p) noexcept {
+const byte* term_end(const byte* p, pattern_ends& e) noexcept {
   if (p[0] != '[') return nullptr;
   const byte kind = p[1];
   if (kind == ':') {
-    for (const byte* q = p + 2; *q != 0 && *q != '\\'; ++q) {
-      if (q[0] == ':' && q[1] == ']') return q;
+    const byte* from = p + 2;
+    if (e.searched_from == nullptr || from < e.searched_from || from > e.searched_to) {
+      const byte* q = from;
+      while (*q != 0 && *q != '\\' && (q[0] != ':' || q[1] != ']')) ++q;
+      e.searched_from = from;
+      e.searched_to = q;
+      e.class_closed = *q == ':';
     }
-    return nullptr;
+    return e.class_closed ? e.searched_to : nullptr;
   }
   if ((kind != '=' && kind != '.') || p[2] == 0) return nullptr;
   const byte* q = p + 2 + read<Utf8>(p + 2).size;
@@ -180,7 +216,7 @@ bool read_plain(const byte*& p, std::uint32_t& value) noexcept {
 
 // Whether the bracket expression at p (just past its "[") holds c.
 template <bool Utf8>
-bracket_answer match_bracket(const byte* p, std::uint32_t c) noexcept {
+bracket_answer match_bracket(const byte* p, std::uint32_t c, pattern_ends& e) noexcept {
   constexpr bracket_answer invalid = {outcome::invalid, nullptr};
   constexpr bracket_answer unterminated = {outcome::unterminated, nullptr};
   const bool negated = *p == '!' || *p == '^';
@@ -191,7 +227,7 @@ bracket_answer match_bracket(const byte* p, std::uint32_t c) noexcept {
     if (*p == ']' && !first)
       return {found != negated ? outcome::matched : outcome::unmatched, p + 1};
     std::uint32_t low = 0;
-    if (const byte* end = term_end<Utf8>(p)) {
+    if (const byte* end = term_end<Utf8>(p, e)) {
       const byte* name = p + 2;
       const byte kind = p[1];
       p = end + 2;
@@ -218,7 +254,7 @@ bracket_answer match_bracket(const byte* p, std::uint32_t c) noexcept {
     ++p;
     std::uint32_t high = 0;
     if (p[0] == '[' && p[1] == '.') {
-      const byte* end = term_end<Utf8>(p);
+      const byte* end = term_end<Utf8>(p, e);
       if (end == nullptr) return invalid;
       high = read<Utf8>(p + 2).value;
       p = end + 2;
@@ -231,17 +267,21 @@ bracket_answer match_bracket(const byte* p, std::uint32_t c) noexcept {
 
 // Whether the one element at *p matches c, and where the next one starts.
 template <bool Utf8>
-outcome match_element(const byte*& p, character c, const byte* s) noexcept {
+outcome match_element(const byte*& p, character c, const byte* s, pattern_ends& e) noexcept {
   switch (*p) {
     case '?': ++p; return outcome::matched;
     case '[': {
-      const bracket_answer a = match_bracket<Utf8>(p + 1, c.value);
+      if (e.last_close == nullptr || e.last_close < p + 2) {
+        if (e.last_symbol > p) return outcome::invalid;
+        break;  // unterminated: an ordinary "["
+      }
+      const bracket_answer a = match_bracket<Utf8>(p + 1, c.value, e);
       if (a.what == outcome::invalid) return a.what;
       if (a.what != outcome::unterminated) {
         p = a.next;
         return a.what;
       }
-      break;  // an ordinary "["
+      break;
     }
     case '\\':
       if (p[1] == 0) return outcome::invalid;
@@ -260,6 +300,7 @@ outcome match_element(const byte*& p, character c, const byte* s) noexcept {
 // what a later star takes anyway.
 template <bool Utf8>
 bool match(const byte* p, const byte* s) noexcept {
+  pattern_ends ends = find_ends(p);
   const byte* star_p = nullptr;
   const byte* star_s = nullptr;
   for (;;) {
@@ -273,7 +314,7 @@ bool match(const byte* p, const byte* s) noexcept {
     if (*s == 0) return *p == 0;
     const character c = read<Utf8>(s);
     if (*p != 0) {
-      const outcome o = match_element<Utf8>(p, c, s);
+      const outcome o = match_element<Utf8>(p, c, s, ends);
       if (o == outcome::invalid) return false;
       if (o == outcome::matched) {
         s += c.size;

@@ -93,6 +93,11 @@ INIPICK_E2E_CASES(LineEnds) = {
     rejects("ErrorQuotesLineWithoutItsLineEnd", "-s s a", "[s]\r\n  bad line \r\n",
             "No value on line:   bad line "),
     reads("NulEndsValue", "-s s a", "[s]\na=b\0c\n"s, "b\n"),
+    // Bytes as they are, also where a C runtime has a text mode (Windows'
+    // would end the input at the Ctrl-Z and write a CR before each line feed).
+    reads("CtrlZIsAnOrdinaryByte", "-s s -l", "[s]\r\na = x\x1Ay\r\nb = 2\r\n", "a=x\x1Ay\nb=2\n"),
+    with_stdin("[s]\r\na = x\x1Ay\r\nb = 2\r\n",
+               prints("CtrlZAndCrLfOnStandardInput", "-f - -s s -l", "a=x\x1Ay\nb=2\n")),
     reads("NulAtLineStartMakesBlankLine", "-s s a", "\0garbage\n[s]\na = 1\n"s, "1\n"),
     reads("NulAfterHeader", "-s s a", "[s]\0junk\na = 1\n"s, "1\n"),
     rejects("NulInsideHeader", "-s s a", "[s\0]\na = 1\n"s, "Invalid group line: [s"),

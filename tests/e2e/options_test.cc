@@ -39,6 +39,13 @@ INIPICK_E2E_CASES(OptionReading) = {
      .err = "ipk: No matching criteria specified\n",
      .status = 1,
      .argv0 = "tools/bin/ipk"},
+    // Arguments and file names are UTF-8 bytes on every system: Windows
+    // hands them over as wide characters, which start-up converts. Wine
+    // converts what it passes on by the Unix locale: UTF-8 here.
+    in_utf8(prints("ArgumentsAndFileNameOutsideAscii", "-f données.ini -s sécurité clé", "vålue\n",
+                   {{.name = "données.ini", .content = "[sécurité]\nclé = vålue\n"}})),
+    in_utf8(fails("MissingFileNamedOutsideAscii", "-f absent-é.ini x",
+                  "Opening the input file absent-é.ini: No such file or directory")),
 };
 
 INIPICK_E2E_CASES(TypeAndQueryWords) = {
