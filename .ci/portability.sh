@@ -355,7 +355,7 @@ windows_imports() {
   echo "imports: $dlls"
   local dll
   for dll in $dlls; do
-    grep -qiE '^(kernel32|advapi32|bcrypt|ntdll|api-ms-win-crt-[a-z0-9-]+)\.dll$' <<<"$dll" ||
+    grep -qiE '^(kernel32|advapi32|bcrypt|ntdll|shell32|api-ms-win-crt-[a-z0-9-]+)\.dll$' <<<"$dll" ||
       { echo "$exe needs $dll, which Windows does not ship" >&2; return 1; }
   done
 }
