@@ -340,7 +340,9 @@ macos_link() {
 wine_script() {
   local dir=$1
   mkdir -p "$dir"
-  printf '#!/bin/sh\nWINEPREFIX=%q WINEDEBUG=-all exec /usr/lib/wine/wine64 "$@"\n' \
+  # FC_LANG keeps fontconfig from warning, on the program's standard error,
+  # about a locale name that is not one.
+  printf '#!/bin/sh\nWINEPREFIX=%q WINEDEBUG=-all FC_LANG=en exec /usr/lib/wine/wine64 "$@"\n' \
     "$cache/wine" >"$dir/wine"
   chmod +x "$dir/wine"
   # Made now, so that no test sees Wine's notes about it.
