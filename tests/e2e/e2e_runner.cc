@@ -137,6 +137,16 @@ outcome run_case(const e2e_case& c, const fs::path& root) {
   write_file(root / "stdin", {.content = c.stdin_text, .generate = c.generate_stdin});
 
   std::vector<std::string> words{c.argv0};
+  std::string started = INIPICK_BINARY;
+#ifdef INIPICK_LAUNCHER
+  // The launcher (Wine) gives the program the path that started it as
+  // argv[0]: a link named as argv0's last part stands in for argv0.
+  const std::size_t slash = c.argv0.find_last_of("/\\");
+  const fs::path link = root / c.argv0.substr(slash == std::string::npos ? 0 : slash + 1);
+  fs::create_symlink(fs::absolute(INIPICK_BINARY), link);
+  started = INIPICK_LAUNCHER;
+  words = {started, link.string()};
+#endif
   words.insert(words.end(), c.args.begin(), c.args.end());
   std::vector<char*> argv;
   for (std::string& w : words) argv.push_back(w.data());
@@ -187,7 +197,7 @@ outcome run_case(const e2e_case& c, const fs::path& root) {
       const rlimit as{address_space, address_space};
       if (setrlimit(RLIMIT_AS, &as) != 0) _exit(126);
     }
-    execve(INIPICK_BINARY, argv.data(), envp.data());
+    execve(started.c_str(), argv.data(), envp.data());
     _exit(127);
   }
   out_write.reset();
@@ -310,6 +320,40 @@ std::string describe_status(int status) {
   return "killed by signal " + std::to_string(-status) + " (" + strsignal(-status) + ")";
 }
 
+// Whether text is well-formed UTF-8 (no overlong forms, surrogates or
+// values past U+10FFFF), as a Windows command line can carry it.
+bool is_utf8(const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (b < 0x80) {
+      length = 1;
+    } else if (b >= 0xC2 && b <= 0xDF) {
+      length = 2;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      length = 3;
+      if (b == 0xE0) low = 0xA0;
+      if (b == 0xED) high = 0x9F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      length = 4;
+      if (b == 0xF0) low = 0x90;
+      if (b == 0xF4) high = 0x8F;
+    } else {
+      return false;
+    }
+    if (text.size() - i < length) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
 bool reads_stdin(const e2e_case& c) {
   for (std::size_t i = 0; i < c.args.size(); ++i) {
     if (c.args[i] == "-f-" || (c.args[i] == "-f" && i + 1 < c.args.size() && c.args[i + 1] == "-"))
@@ -329,8 +373,23 @@ TEST_P(E2e, Run) {
 #ifdef INIPICK_E2E_SANITIZED
   if (c.address_space_mb != 0) GTEST_SKIP() << "address-space limits need a build without ASan";
 #endif
-  // Set by the CI stage that runs target binaries under qemu-user.
-  if (std::getenv("INIPICK_TEST_EMULATED") != nullptr) {
+  // Set by the CI stages that run target binaries under qemu-user or Wine.
+  const char* emulated = std::getenv("INIPICK_TEST_EMULATED");
+  if (emulated != nullptr && std::string_view(emulated) == "wine") {
+    if (c.address_space_mb != 0) {
+      GTEST_SKIP() << "Windows has no RLIMIT_AS: under Wine it would limit Wine itself";
+    }
+    if (c.stdout_to == stdout_target::dev_full) {
+      GTEST_SKIP() << "Windows has no /dev/full: Wine reports its errors as EIO";
+    }
+    if (c.stdin_closed || c.stdout_to == stdout_target::closed) {
+      GTEST_SKIP() << "Windows starts no program with a standard descriptor closed";
+    }
+    if (!std::all_of(c.args.begin(), c.args.end(), is_utf8)) {
+      GTEST_SKIP() << "Windows passes arguments as UTF-16: bytes that are not UTF-8 cannot reach "
+                      "the program";
+    }
+  } else if (emulated != nullptr) {
     if (c.address_space_mb != 0 && c.status != 0) {
       GTEST_SKIP() << "under emulation RLIMIT_AS limits the emulator, not the program's heap";
     }

@@ -89,8 +89,12 @@ e2e_case in_64_mb(const e2e_case& c) { return with(&e2e_case::address_space_mb, 
 const std::string no_value = "No value on line: ";
 
 INIPICK_E2E_CASES(NotIni) = {
-    fails("DirectoryAsInput", "-f dir -s s a", "Error reading input file dir: Is a directory",
-          {{.name = "dir", .is_directory = true}}),
+    on_libc("windows", "Windows refuses to open a directory as a file",
+            "Error reading input file dir: Is a directory",
+            "Opening the input file dir: Permission denied",
+            fails("DirectoryAsInput", "-f dir -s s a",
+                  "Error reading input file dir: Is a directory",
+                  {{.name = "dir", .is_directory = true}})),
     without_stdin(fails("ClosedStandardInput", "-f - -s s a",
                         "Error reading input file -: Bad file descriptor")),
     without_stdin(reads("ClosedStandardInputUnused", "-s s a", "[s]\na = 1\n", "1\n")),

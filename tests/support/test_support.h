@@ -4,7 +4,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -41,10 +40,14 @@ class unique_fd {
   int fd_;
 };
 
-// An anonymous in-memory file holding bytes, positioned at its start.
+// An anonymous file holding bytes, positioned at its start: a temporary
+// file, which every system has (Windows has no memfd_create).
 inline unique_fd memory_file(std::string_view bytes) {
-  unique_fd fd(::memfd_create("input", MFD_CLOEXEC));
-  if (fd.get() < 0) throw std::system_error(errno, std::generic_category(), "memfd_create");
+  std::FILE* file = std::tmpfile();
+  if (file == nullptr) throw std::system_error(errno, std::generic_category(), "tmpfile");
+  unique_fd fd(::dup(fileno(file)));
+  std::fclose(file);
+  if (fd.get() < 0) throw std::system_error(errno, std::generic_category(), "dup");
   for (std::size_t done = 0; done < bytes.size();) {
     const ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
     if (n < 0) throw std::system_error(errno, std::generic_category(), "write");
@@ -54,27 +57,28 @@ inline unique_fd memory_file(std::string_view bytes) {
   return fd;
 }
 
-// A stream whose bytes the test reads back.
+// A stream whose bytes the test reads back: a temporary file, binary on
+// every system (Windows has no open_memstream).
 class captured_stream {
  public:
-  captured_stream() : file_(::open_memstream(&data_, &size_)) {
-    if (file_ == nullptr) throw std::runtime_error("open_memstream failed");
+  captured_stream() : file_(std::tmpfile()) {
+    if (file_ == nullptr) throw std::runtime_error("tmpfile failed");
   }
   captured_stream(const captured_stream&) = delete;
   captured_stream& operator=(const captured_stream&) = delete;
-  ~captured_stream() {
-    std::fclose(file_);
-    std::free(data_);
-  }
+  ~captured_stream() { std::fclose(file_); }
   [[nodiscard]] std::FILE* get() const noexcept { return file_; }
   std::string str() {
     std::fflush(file_);
-    return {data_, size_};
+    const long end = std::ftell(file_);
+    std::string bytes(end > 0 ? static_cast<std::size_t>(end) : 0, '\0');
+    std::rewind(file_);
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file_));
+    std::fseek(file_, 0, SEEK_END);
+    return bytes;
   }
 
  private:
-  char* data_ = nullptr;
-  std::size_t size_ = 0;
   std::FILE* file_;
 };
 
