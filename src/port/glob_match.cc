@@ -272,7 +272,7 @@ outcome match_element(const byte*& p, character c, const byte* s, pattern_ends& 
     case '?': ++p; return outcome::matched;
     case '[': {
       if (e.last_close == nullptr || e.last_close < p + 2) {
-        if (e.last_symbol > p) return outcome::invalid;
+        if (e.last_symbol != nullptr && e.last_symbol > p) return outcome::invalid;
         break;  // unterminated: an ordinary "["
       }
       const bracket_answer a = match_bracket<Utf8>(p + 1, c.value, e);
@@ -283,10 +283,7 @@ outcome match_element(const byte*& p, character c, const byte* s, pattern_ends& 
       }
       break;
     }
-    case '\\':
-      if (p[1] == 0) return outcome::invalid;
-      ++p;
-      break;
+    case '\\': ++p; break;  // a final one escapes the NUL, which no character equals
     default: break;
   }
   const character want = read<Utf8>(p);

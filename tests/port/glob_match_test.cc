@@ -41,9 +41,9 @@ struct glob_case {
     "[[:alpha:][:digit:]]", "5", "[[:ALPHA:]]", "a", "[[:upper:]]", "\xc3\x89", "[[:punct:]]", "!",
     "[[:space:]]", "\t", "[[:xdigit:]]", "F", "[[:cntrl:]]", "\x7f", "[[:blank:]]", " ",
     "[[:graph:]]", " ", "[[:print:]]", " ", "[[:lower:]]", "\xc3\xa9", "[[:alnum:]]", "\xc2\xb2",
-    "?", "\xc3\xa9", "[!a]", "\xe2\x82\xac", "?", "\xf0\x9f\x98\x80", "[\xc3\xa0-\xc3\xbf]",
-    "\xc3\xa9", "[[.\xc3\xa9.]]", "\xc3\xa9", "[[=\xc3\xa9=]]", "\xc3\xa9", "\xc3\xa9*",
-    "\xc3\xa9t\xc3\xa9",
+    "?", "\xc3\xa9", "[!a]", "\xe2\x82\xac", "?", "\xf0\x9f\x98\x80", "?", "\xe0\xa4\x85",
+    "[\xc3\xa0-\xc3\xbf]", "\xc3\xa9", "[[.\xc3\xa9.]]", "\xc3\xa9", "[[=\xc3\xa9=]]", "\xc3\xa9",
+    "\xc3\xa9*", "\xc3\xa9t\xc3\xa9",
     // Invalid UTF-8 in either: both matched byte by byte.
     "???", "\xc3\xa9\xff", "\xc3?", "\xc3\xa9", "?", "\xc3", "???", "\xed\xa0\x80", "??",
     "\xc0\x80", "???", "\xf0\x9f\x98", "[\xc3]", "\xc3", "*a*b", "aaaaaaaaab", "*a*a*a*a*b",
@@ -84,8 +84,8 @@ TEST(GlobMatch, OwnAnswers) {
   const std::string brackets(2000, '[');
   EXPECT_FALSE(glob_match(("*" + brackets + "b").c_str(), (brackets + brackets).c_str(), false));
   std::string classes = "*[";
-  for (int i = 0; i < 1000; ++i) classes += "[:";
-  EXPECT_FALSE(glob_match((classes + "x]b").c_str(), std::string(2000, 'x').c_str(), false));
+  for (int i = 0; i < 30000; ++i) classes += "[:";
+  EXPECT_FALSE(glob_match((classes + "x]b").c_str(), std::string(64, 'x').c_str(), false));
 }
 
 // Random patterns and names from pieces that mean something to a glob, in
