@@ -29,6 +29,15 @@ bool at_lone_hyphen(int argc, char* argv[]) {
   return optind < argc && std::strcmp(argv[optind], "-") == 0;
 }
 
+// A word that is a long option is read here, before getopt sees it: a
+// getopt derived from OpenBSD's (mingw-w64's) refuses "-" followed by more
+// letters, "-:" or not. Again only between words.
+bool at_long_option(int argc, char* argv[]) {
+  if (optind <= 0 || optind >= argc) return false;
+  const char* word = argv[optind];
+  return word[0] == '-' && word[1] == '-' && word[2] != '\0';
+}
+
 void read_query(settings& s, std::string_view word) {
   if (word == "sections") {
     s.query_sections = true;
@@ -57,7 +66,12 @@ option_result read_options(run& r, int argc, char* argv[]) {
   settings& s = r.settings;
   option_result result;
   opterr = 1;
-  for (int c; !at_lone_hyphen(argc, argv) && (c = getopt(argc, argv, option_string)) != -1;) {
+  for (int c; !at_lone_hyphen(argc, argv);) {
+    if (at_long_option(argc, argv)) {
+      read_long_option(result.info, argv[optind++] + 2);
+      continue;
+    }
+    if ((c = getopt(argc, argv, option_string)) == -1) break;
     switch (c) {
       case 'c': s.check_only = true; break;
       case 'f': s.file_name = optarg; break;
