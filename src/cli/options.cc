@@ -17,8 +17,9 @@
 namespace inipick {
 namespace {
 
-// "-:" lets --help and --version through as option '-'. The "+" is for a
-// getopt that would otherwise read options after the first operand.
+// "-:" lets a long option that follows letters in one word ("-V-help")
+// through as option '-'; whole words are read before getopt. The "+" is for
+// a getopt that would otherwise read options after the first operand.
 constexpr const char* plus_options = "+cf:hLlm:NnOP:p:q:Ss:Tt:xV-:";
 constexpr const char* option_string = port::getopt_permutes ? plus_options : plus_options + 1;
 
