@@ -6,8 +6,7 @@
 
 namespace inipick {
 
-// The next getopt call reads from argv[1], as its C library wants to be
-// told.
+// The next getopt call reads from argv[1], and optind is 1, as at start-up.
 void getopt_reset() noexcept;
 
 }  // namespace inipick
