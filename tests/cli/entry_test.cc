@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -64,13 +66,14 @@ TEST(EntryDeathTest, AllocationFailureReachingTheEntryPointIsStatusOne) {
   std::string program = "/usr/bin/inipick";
   std::string option = "-V";
   char* argv[] = {program.data(), option.data(), nullptr};
+  const std::string message =
+      "^inipick: Could not allocate memory: " + std::string(std::strerror(ENOMEM)) + "\n$";
   EXPECT_EXIT(
       {
         const test::allocation_failure failure(1);
         std::exit(entry(2, argv));
       },
-      ::testing::ExitedWithCode(1),
-      "^inipick: Could not allocate memory: Cannot allocate memory\n$");
+      ::testing::ExitedWithCode(1), message);
 }
 
 TEST(Entry, BackendSelectTakesAnyPrefixOfAName) {

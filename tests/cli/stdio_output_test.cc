@@ -106,6 +106,11 @@ class OutputFailure : public ::testing::Test {
 };
 
 TEST_F(OutputFailure, ReaderGetsAPrefixAtWhicheverWriteFails) {
+#if !defined(__GLIBC__)
+  // musl takes a custom stream's short or empty write for success; its
+  // failed writes to a descriptor are what the end-to-end cases try.
+  GTEST_SKIP() << "a custom stream's failed write reads as an error on glibc only";
+#endif
   const std::vector<std::vector<std::string>> modes = {
       {"-f", "FILE", "-s", "s", "-l"},
       {"-S", "-p", "P_", "-f", "FILE", "-s", "s", "-l"},
