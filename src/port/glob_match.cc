@@ -126,7 +126,7 @@ bool byte_in_class(char_class k, int c) noexcept {
 // Windows) is in no class.
 bool wide_in_class(char_class k, std::uint32_t code) noexcept {
   const auto c = static_cast<std::wint_t>(code);
-  if (c != code) return false;
+  if (static_cast<std::uint32_t>(c) != code) return false;
   switch (k) {
     case char_class::alnum: return std::iswalnum(c) != 0;
     case char_class::alpha: return std::iswalpha(c) != 0;
