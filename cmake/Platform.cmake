@@ -11,6 +11,14 @@ check_cxx_symbol_exists(putc_unlocked "stdio.h" INIPICK_HAVE_PUTC_UNLOCKED)
 # Discarding what a stream holds: glibc, musl and Solaris, then the BSDs.
 check_cxx_symbol_exists(__fpurge "stdio.h;stdio_ext.h" INIPICK_HAVE___FPURGE)
 check_cxx_symbol_exists(fpurge "stdio.h" INIPICK_HAVE_FPURGE)
+check_cxx_symbol_exists(ferror_unlocked "stdio.h" INIPICK_HAVE_FERROR_UNLOCKED)
+# Test only: discard by the null device even where a purge call exists, so
+# that the fallback of systems without one is tried here too.
+option(INIPICK_TEST_NULL_DEVICE_DISCARD "Test only: discard output through the null device" OFF)
+if(INIPICK_TEST_NULL_DEVICE_DISCARD)
+  set(INIPICK_HAVE___FPURGE OFF)
+  set(INIPICK_HAVE_FPURGE OFF)
+endif()
 # Globs: the C library's fnmatch, else the program's own matcher.
 check_cxx_symbol_exists(fnmatch "fnmatch.h" INIPICK_HAVE_FNMATCH)
 # The hash key's sources, in the order random_bytes_posix.cc tries them.
@@ -56,7 +64,7 @@ else()
   set(INIPICK_WINDOWS_FILE_NAMES_01 0)
 endif()
 
-foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_PUTC_UNLOCKED
+foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_PUTC_UNLOCKED INIPICK_HAVE_FERROR_UNLOCKED
              INIPICK_HAVE___FPURGE INIPICK_HAVE_FPURGE INIPICK_HAVE_FNMATCH
              INIPICK_HAVE_OPTRESET INIPICK_GETOPT_PERMUTES INIPICK_HAVE_GETENTROPY
              INIPICK_HAVE_GETRANDOM INIPICK_HAVE_ARC4RANDOM_BUF INIPICK_HAVE_CPUID_H)

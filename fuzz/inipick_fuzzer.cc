@@ -303,6 +303,18 @@ bool contains(std::string_view haystack, std::string_view needle) {
   return haystack.find(needle) != std::string_view::npos;
 }
 
+constexpr std::string_view not_shell_name = "Not a shell variable name: ";
+
+// What -S lets through as PREFIX NAME: a shell variable name.
+bool shell_name(std::string_view name, std::string_view prefix) {
+  const auto word = [](char ch) {
+    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') ||
+           ch == '_';
+  };
+  if (prefix.empty() && (name.empty() || (name[0] >= '0' && name[0] <= '9'))) return false;
+  return std::all_of(name.begin(), name.end(), word);
+}
+
 void check_failure(const command& c, const outcome& o, std::string_view ini) {
   expect(o.status == 1, "a failure with a status other than 1", o);
   expect(c.kind == shape::sections || o.out.empty(), "a failed run printed a result", o);
@@ -325,6 +337,10 @@ void check_failure(const command& c, const outcome& o, std::string_view ini) {
     expect(regex, "a matching error without -x", o);
   } else if (m.starts_with("Invalid match ")) {
     expect(regex && takes_pattern(c), "a fixed pattern was rejected", o);
+  } else if (m.starts_with(not_shell_name)) {
+    const std::string_view name = m.substr(not_shell_name.size());
+    expect(c.quoted && c.names, "a name refused without -S", o);
+    expect(contains(ini, name) && !shell_name(name, c.prefix), "a shell name was refused", o);
   } else {
     broken("an unexpected message", o);
   }
@@ -357,34 +373,19 @@ std::optional<std::string> unquote(std::string_view& s) {
   return word;
 }
 
-// Bytes that mean something to the shell outside quotes.
-bool shell_special(std::string_view word) {
-  return std::any_of(word.begin(), word.end(), [](char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 || byte == 0x7f || std::strchr(" \"'\\$`;&|<>()*?[]#~{}!^", c) != nullptr;
-  });
-}
-
 std::optional<entry> parse_line(const command& c, bool quoted, std::string_view line) {
   entry e;
   if (c.names) {
     if (!line.starts_with(c.prefix)) return std::nullopt;
     line.remove_prefix(c.prefix.size());
-    if (quoted && line.starts_with('\'')) {
-      const std::optional<std::string> name = unquote(line);
-      if (!name || !line.starts_with(c.postfix)) return std::nullopt;
-      e.name = *name;
-      line.remove_prefix(c.postfix.size());
-    } else {
-      // A name holds "=" at most as its first byte.
-      const std::size_t eq = line.find('=', 1);
-      if (eq == std::string_view::npos) return std::nullopt;
-      const std::string_view raw = line.substr(0, eq);
-      if (!raw.ends_with(c.postfix)) return std::nullopt;
-      e.name = raw.substr(0, raw.size() - c.postfix.size());
-      if (quoted && shell_special(e.name)) return std::nullopt;
-      line.remove_prefix(eq);
-    }
+    // A name holds "=" at most as its first byte.
+    const std::size_t eq = line.find('=', 1);
+    if (eq == std::string_view::npos) return std::nullopt;
+    const std::string_view raw = line.substr(0, eq);
+    if (!raw.ends_with(c.postfix)) return std::nullopt;
+    e.name = raw.substr(0, raw.size() - c.postfix.size());
+    if (quoted && !shell_name(e.name, c.prefix)) return std::nullopt;
+    line.remove_prefix(eq);
     if (!line.starts_with('=')) return std::nullopt;
     line.remove_prefix(1);
   }
@@ -484,6 +485,15 @@ void check_partner(const command& c, const outcome& o, const outcome& p, const s
     check_entries(raw, parse_listing(raw, false, p), pattern, p);
   } else {
     check_failure(raw, p, ini);
+  }
+  // -S refuses what the partner prints: a name that is no shell name.
+  if (o.failed && o.message.starts_with(not_shell_name) && !p.failed) {
+    const std::string name = o.message.substr(not_shell_name.size());
+    const std::vector<entry> printed = parse_listing(raw, false, p);
+    expect(std::any_of(printed.begin(), printed.end(),
+                       [&name](const entry& e) { return e.name == name; }),
+           "-S refused a name the partner did not print", o, &p);
+    return;
   }
   if (c.rel == relation::same_if_this_works) {
     if (o.failed) return;

@@ -19,6 +19,7 @@
 #include "cli/run_sequence.h"
 #include "port/file_names.h"
 #include "port/locale.h"
+#include "port/port.h"
 #include "port/process_start.h"
 
 namespace inipick {
@@ -35,9 +36,13 @@ void report(std::FILE* err, std::string_view name, const char* message,
 
 // As with any careful Unix tool, a closed standard output only matters if
 // something was written to it: then the flush before has failed already.
+// fclose answers for the bytes it writes alone, so an error the stream saw
+// earlier is asked of the stream.
 void close_output(std::FILE* out) {
+  const bool failed_before = port::stream_failed(out);
   errno = 0;
-  if (std::fclose(out) != 0 && errno != EBADF) {
+  const bool failed_now = std::fclose(out) != 0 && errno != EBADF;
+  if (failed_before || failed_now) {
     fail_errno("Error writing to standard output", errno != 0 ? errno : EIO);
   }
 }

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <new>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -165,12 +166,7 @@ void print_entry(run& r, std::string_view name, std::string_view value) {
   stdio_output& out = r.printed;
   if (s.show_name) {
     out.write(s.prefix);
-    // A name comes from the file: under -S it must not reach the shell raw.
-    if (s.shell_quote && !shell_safe_name(name)) {
-      shell_quote(out, name);
-    } else {
-      out.write(name);
-    }
+    out.write(name);
     out.write(s.postfix);
     out.put('=');
   }
@@ -180,6 +176,20 @@ void print_entry(run& r, std::string_view name, std::string_view value) {
     out.write(value);
   }
   out.put('\n');
+}
+
+// A name comes from the file: under -S a line that is no assignment would
+// run a command of the file's choosing under eval. Checked before the first
+// byte goes out, so that eval sees all or nothing.
+void check_shell_names(const run& r) {
+  const settings& s = r.settings;
+  if (!s.shell_quote || !s.show_name) return;
+  const var_table& vars = r.vars;
+  for (std::size_t i = 0; i < vars.size(); ++i) {
+    if (vars.display(i) && !shell_variable_name(vars.name(i), !s.prefix.empty())) {
+      fail("Not a shell variable name: " + std::string(vars.name(i)));
+    }
+  }
 }
 
 }  // namespace
@@ -193,6 +203,7 @@ int print_listing(run& r) {
     }
     return 1;
   }
+  check_shell_names(r);
   // The sort's keys take the place of the name index.
   r.vars.stop_inserting();
   const std::vector<name_key> sorted = sort_by_name(vars);

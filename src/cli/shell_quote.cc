@@ -3,8 +3,6 @@
 // is special to the shell.
 #include "cli/shell_quote.h"
 
-#include <cstring>
-
 namespace inipick {
 
 void shell_quote(stdio_output& out, std::string_view text) {
@@ -23,10 +21,13 @@ void shell_quote(stdio_output& out, std::string_view text) {
   out.put('\'');
 }
 
-bool shell_safe_name(std::string_view name) noexcept {
+bool shell_variable_name(std::string_view name, bool prefixed) noexcept {
+  // Unprefixed, the name starts the word: "=v" and "1x=v" are commands.
+  if (!prefixed && (name.empty() || (name[0] >= '0' && name[0] <= '9'))) return false;
   for (const char c : name) {
-    const bool alnum = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    if (!alnum && (c == '\0' || std::strchr("_.,:+@%/=-", c) == nullptr)) return false;
+    const bool word =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    if (!word) return false;
   }
   return true;
 }

@@ -12,8 +12,9 @@ namespace inipick {
 // written as '"<the quotes>"'.
 void shell_quote(stdio_output& out, std::string_view text);
 
-// A name that the shell reads as one plain word: ASCII letters, digits and
-// _ . , : + @ % / = - only.
-bool shell_safe_name(std::string_view name) noexcept;
+// Whether "NAME=" starts an assignment, not a command word: ASCII letters,
+// digits and _ only; unless a prefix stands before it, not empty and no
+// digit first.
+bool shell_variable_name(std::string_view name, bool prefixed) noexcept;
 
 }  // namespace inipick

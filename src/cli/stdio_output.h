@@ -3,6 +3,7 @@
 // answers to queries all go through it.
 #pragma once
 
+#include <cerrno>
 #include <cstdio>
 #include <string_view>
 
@@ -20,12 +21,19 @@ class stdio_output final : public text_output {
  public:
   explicit stdio_output(std::FILE* out) noexcept : out_(out) {}
 
+  // errno is cleared first: a stream may fail without setting it, and an
+  // old value would name the wrong error.
   void write(std::string_view text) override {
-    if (port::write_unlocked(text.data(), text.size(), out_) != text.size()) stop();
+    errno = 0;
+    if (port::write_unlocked(text.data(), text.size(), out_) != text.size() ||
+        port::stream_failed(out_)) {
+      stop();
+    }
   }
 
   void put(char c) {
-    if (port::put_unlocked(c, out_) == EOF) stop();
+    errno = 0;
+    if (port::put_unlocked(c, out_) == EOF || port::stream_failed(out_)) stop();
   }
 
   // Hands what is held to the system; fails as a write does.
@@ -35,6 +43,7 @@ class stdio_output final : public text_output {
   [[noreturn]] void stop();
 
   std::FILE* out_;
+  int error_ = 0;  // the first failure's
 };
 
 }  // namespace inipick

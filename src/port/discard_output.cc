@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // Without a purge call, the stream's descriptor is pointed at the null
-// device instead: whatever the buffer still holds then goes nowhere.
+// device instead, or closed: whatever the buffer still holds then goes
+// nowhere.
 #include <cstdio>
 
 #include "port/port.h"
@@ -25,10 +26,11 @@ void discard_pending_output(std::FILE* out) noexcept {
   fpurge(out);
 #else
   const int fd = fileno(out);
+  if (fd < 0) return;
   const int null = open(INIPICK_NULL_DEVICE, O_WRONLY);
-  if (fd < 0 || null < 0) return;
-  dup2(null, fd);
-  close(null);
+  // Without the null device, a closed descriptor refuses what is left.
+  if (null < 0 || dup2(null, fd) < 0) close(fd);
+  if (null >= 0 && null != fd) close(null);
 #endif
 }
 

@@ -41,6 +41,17 @@ inline int put_unlocked(char c, std::FILE* out) noexcept {
 #endif
 }
 
+// Whether out's error indicator is set. A line-buffered stream takes the
+// whole text and fails only in the flush it makes after it: fwrite still
+// returns the full count.
+inline bool stream_failed(std::FILE* out) noexcept {
+#if INIPICK_HAVE_FERROR_UNLOCKED
+  return ferror_unlocked(out) != 0;
+#else
+  return std::ferror(out) != 0;
+#endif
+}
+
 // Throws away what out holds and has not handed to the system, so that no
 // later flush, not even the one at exit, writes it.
 void discard_pending_output(std::FILE* out) noexcept;

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "support/test_support.h"
@@ -41,18 +40,20 @@ TEST(ShellQuote, QuotingTable) {
   }
 }
 
-TEST(ShellQuote, SafeNamesAreAsciiWordCharactersOnly) {
+TEST(ShellQuote, VariableNamesAreAsciiWordCharactersOnly) {
   for (int c = 0; c < 256; ++c) {
     const char byte = static_cast<char>(c);
-    const bool expected = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                          (c >= '0' && c <= '9') ||
-                          (c != 0 && std::strchr("_.,:+@%/=-", c) != nullptr);
-    EXPECT_EQ(shell_safe_name(std::string_view(&byte, 1)), expected) << "byte " << c;
-    EXPECT_EQ(shell_safe_name("ok" + std::string(1, byte) + "ok"), expected) << "byte " << c;
+    const bool word =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    EXPECT_EQ(shell_variable_name("ok" + std::string(1, byte) + "ok", false), word) << "byte " << c;
+    // A digit may lead only behind a prefix.
+    const bool first = word && !(c >= '0' && c <= '9');
+    EXPECT_EQ(shell_variable_name(std::string_view(&byte, 1), false), first) << "byte " << c;
+    EXPECT_EQ(shell_variable_name(std::string_view(&byte, 1), true), word) << "byte " << c;
   }
-  EXPECT_TRUE(shell_safe_name("db.host-name_2"));
-  EXPECT_FALSE(shell_safe_name("db host"));
-  EXPECT_FALSE(shell_safe_name("\xC3\xA9t\xC3\xA9"));
+  EXPECT_FALSE(shell_variable_name("", false));
+  EXPECT_TRUE(shell_variable_name("", true));
+  EXPECT_FALSE(shell_variable_name("caf\xC3\xA9", true));
 }
 
 }  // namespace

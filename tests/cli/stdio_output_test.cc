@@ -30,10 +30,10 @@ enum class failure { refused, half_taken };
 // a moment lets them.
 class flaky_stream {
  public:
-  flaky_stream(int fail_at, failure how) : fail_at_(fail_at), how_(how) {
+  flaky_stream(int fail_at, failure how, int buffering) : fail_at_(fail_at), how_(how) {
     file_ = fopencookie(this, "w", {nullptr, &flaky_stream::write, nullptr, nullptr});
     if (file_ == nullptr) throw std::runtime_error("fopencookie failed");
-    std::setvbuf(file_, buffer_, _IOFBF, sizeof buffer_);
+    std::setvbuf(file_, buffer_, buffering, sizeof buffer_);
   }
   flaky_stream(const flaky_stream&) = delete;
   flaky_stream& operator=(const flaky_stream&) = delete;
@@ -119,26 +119,30 @@ TEST_F(OutputFailure, ReaderGetsAPrefixAtWhicheverWriteFails) {
       {"-h"},
       {"-q", "features"},
   };
-  for (std::vector<std::string> words : modes) {
-    words.insert(words.begin(), "inipick");
-    for (std::string& w : words) {
-      if (w == "FILE") w = path_;
-    }
-    SCOPED_TRACE(::testing::PrintToString(words));
-    flaky_stream whole(0, failure::refused);
-    ASSERT_EQ(run_words(words, whole.get()).first, 0);
-    const std::string full = whole.received();
-    ASSERT_GT(whole.writes(), 0);
-    for (const failure how : {failure::refused, failure::half_taken}) {
-      for (int k = 1; k <= whole.writes(); ++k) {
-        SCOPED_TRACE("write " + std::to_string(k) + (how == failure::refused ? "" : ", half"));
-        flaky_stream flaky(k, how);
-        const auto [status, message] = run_words(words, flaky.get());
-        std::fflush(flaky.get());
-        EXPECT_EQ(status, 1);
-        EXPECT_EQ(message, "Error writing to standard output: Resource temporarily unavailable");
-        EXPECT_EQ(full.substr(0, flaky.received().size()), flaky.received());
-        EXPECT_LT(flaky.received().size(), full.size());
+  // Line buffering, as on a terminal: each line feed flushes, and a failed
+  // flush leaves fwrite's count whole.
+  for (const int buffering : {_IOFBF, _IOLBF}) {
+    for (std::vector<std::string> words : modes) {
+      words.insert(words.begin(), "inipick");
+      for (std::string& w : words) {
+        if (w == "FILE") w = path_;
+      }
+      SCOPED_TRACE(::testing::PrintToString(words) + (buffering == _IOLBF ? ", by lines" : ""));
+      flaky_stream whole(0, failure::refused, buffering);
+      ASSERT_EQ(run_words(words, whole.get()).first, 0);
+      const std::string full = whole.received();
+      ASSERT_GT(whole.writes(), 0);
+      for (const failure how : {failure::refused, failure::half_taken}) {
+        for (int k = 1; k <= whole.writes(); ++k) {
+          SCOPED_TRACE("write " + std::to_string(k) + (how == failure::refused ? "" : ", half"));
+          flaky_stream flaky(k, how, buffering);
+          const auto [status, message] = run_words(words, flaky.get());
+          std::fflush(flaky.get());
+          EXPECT_EQ(status, 1);
+          EXPECT_EQ(message, "Error writing to standard output: Resource temporarily unavailable");
+          EXPECT_EQ(full.substr(0, flaky.received().size()), flaky.received());
+          EXPECT_LT(flaky.received().size(), full.size());
+        }
       }
     }
   }

@@ -53,28 +53,61 @@ INIPICK_E2E_CASES(Quoting) = {
            "v3=it's\nv4=a''b\nv5='\nv6=''a'\nv7=$HOME `id` \"x\" \\n \xe9\xff\n", quoting_ini),
 };
 
-// A name comes from the file: under -S only names the shell reads as plain
-// words go out raw.
-const std::vector<input_file> names_ini = {
-    {.name = "n.ini",
-     .content = "[s]\nx$(reboot) = v\nSafe_09.a,b:c+d@e%f/g-h = w\n= = eq\nit's = q\n"
-                "caf\xc3\xa9 = u\na*b = star\n"}};
-
+// A name comes from the file: without -S it goes out as it is.
 INIPICK_E2E_CASES(NameQuoting) = {
-    prints("UnsafeNamesQuotedUnderShellQuoting", "-S -f n.ini -s s -l",
-           "=='eq'\n"
-           "Safe_09.a,b:c+d@e%f/g-h='w'\n"
-           "'a*b'='star'\n"
-           "'caf\xc3\xa9'='u'\n"
-           "'it'\"'\"'s'='q'\n"
-           "'x$(reboot)'='v'\n",
-           names_ini),
-    prints("PrefixAndPostfixStayRaw",
-           {"-S", "-p", "export ", "-P", "$(x)", "-f", "n.ini", "-s", "s", "-L", "x*", "S*"},
-           "export Safe_09.a,b:c+d@e%f/g-h$(x)='w'\nexport 'x$(reboot)'$(x)='v'\n", names_ini),
     prints("NamesRawWithoutShellQuoting", "-f n.ini -s s -l",
            "==eq\nSafe_09.a,b:c+d@e%f/g-h=w\na*b=star\ncaf\xc3\xa9=u\nit's=q\nx$(reboot)=v\n",
-           names_ini),
+           {{.name = "n.ini",
+             .content = "[s]\nx$(reboot) = v\nSafe_09.a,b:c+d@e%f/g-h = w\n= = eq\nit's = q\n"
+                        "caf\xc3\xa9 = u\na*b = star\n"}}),
+};
+
+// Under -S a printed name must make the line an assignment: eval would run
+// "a-b='1'" or "./evil='1'" as a command. Every way of printing names, for
+// each kind of word that is no variable name; only a prefix lets a digit
+// lead.
+std::vector<e2e_case> odd_name_cases() {
+  const char* const odd[] = {"./evil", "a-b", "1x", "x.y", "@x", "x+y", "x:y", "x,y", "x%y"};
+  const std::pair<const char*, const char*> forms[] = {
+      {"List", "-S -l"},         {"Pattern", "-S -L *"},     {"TwoNames", "-S -N ok NAME"},
+      {"Prefix", "-S -p P_ -l"}, {"Postfix", "-S -P _Q -l"},
+  };
+  std::vector<e2e_case> cases;
+  for (std::size_t i = 0; i < std::size(odd); ++i) {
+    const std::vector<input_file> file = {
+        {.name = "o.ini", .content = std::string("[s]\nok = 1\n") + odd[i] + " = 1\n"}};
+    for (const auto& [form, args] : forms) {
+      words w("-f o.ini -s s");
+      for (const std::string& word : words(args).list)
+        w.list.push_back(word == "NAME" ? odd[i] : word);
+      const std::string name = "OddName" + std::to_string(i) + form;
+      cases.push_back(
+          std::string(form) == "Prefix" && odd[i][0] == '1'
+              ? prints(name, w, "P_1x='1'\nP_ok='1'\n", file)
+              : fails(name, w, std::string("Not a shell variable name: ") + odd[i], file));
+    }
+  }
+  return cases;
+}
+INIPICK_E2E_CASES(OddNames) = odd_name_cases();
+
+const std::vector<input_file> odd_ini = {
+    {.name = "o.ini", .content = "top-level = 0\n[s]\nok = 1\nx$(id) = 2\na-b = 3\n"}};
+
+INIPICK_E2E_CASES(ShellNames) = {
+    // The first in the file, before anything is printed.
+    fails("FirstOddNameInFileStopsTheRun", "-S -f o.ini -s s -l",
+          "Not a shell variable name: x$(id)", odd_ini),
+    prints("ValuesAloneNeedNoNames", "-S -n -f o.ini -s s -l", "'3'\n'1'\n'2'\n", odd_ini),
+    prints("OneNameNeedsNoName", "-S -f o.ini -s s a-b", "'3'\n", odd_ini),
+    prints("CheckPrintsNoName", "-c -S -N -f o.ini -s s a-b", "", odd_ini),
+    // Hidden by -O and -m, it is never printed.
+    prints("HiddenOddNameIsNotChecked", "-S -O -m 1 -f o.ini -s s -l", "ok='1'\n", odd_ini),
+    prints("UnderscoresAndDigits", "-S -f u.ini -s s -l", "A_1='x'\n_='y'\n_9='z'\n",
+           {{.name = "u.ini", .content = "[s]\nA_1 = x\n_ = y\n_9 = z\n"}}),
+    prints("PrefixAndPostfixStayRaw",
+           {"-S", "-N", "-p", "export ", "-P", "_V", "-f", "o.ini", "-s", "s", "ok"},
+           "export ok_V='1'\n", odd_ini),
 };
 
 // Standard output is /dev/full, where every write fails, or not open at all.
