@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: BSD-2-Clause
 # The shipped examples work as documented: the loader script sets exactly the
 # safe variables in every common shell and nothing on error, the example
-# files parse, the INI sample of docs/INI-FORMAT.md reads as it says, and
-# every README transcript prints what the README shows.
+# files parse, and every transcript of the README and of docs/*.md prints
+# what the page shows.
 # Usage: bash examples_test.sh SOURCE_DIR INIPICK_BINARY
 set -uo pipefail
 src=$1
@@ -88,10 +88,16 @@ expect_eq "the INI format page's sample, before the first header" \
   "top=defaults before the first header   ; not a comment: part of the value" \
   "$(inipick -f format.ini -s '' -l 2>&1)"
 
-# README: commands in ```console blocks, after "$ ", run from the top of the
-# tree and print what follows them.
-awk '/^```console$/ { on = 1; next } /^```/ { if (on) print ""; on = 0; next } on' \
-  "$src/README.md" >readme.txt
-run_transcript README "$src" <readme.txt
+# Commands in ```console blocks, after "$ ", run from the top of the tree and
+# print what follows them: in the README, which must hold some, and in every
+# page of docs/ that holds such a block.
+transcript() {
+  awk '/^```console$/ { on = 1; next } /^```/ { if (on) print ""; on = 0; next } on' "$src/$1"
+}
+run_transcript README.md "$src" < <(transcript README.md)
+for page in "$src"/docs/*.md; do
+  page=${page#"$src/"}
+  grep -qx '```console' "$src/$page" && run_transcript "$page" "$src" < <(transcript "$page")
+done
 
 finish
