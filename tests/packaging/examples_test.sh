@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: BSD-2-Clause
 # The shipped examples work as documented: the loader script sets exactly the
 # safe variables in every common shell and nothing on error, the example
-# files parse, and every README transcript prints what the README shows.
+# files parse, and every transcript of the README and of docs/*.md prints
+# what the page shows.
 # Usage: bash examples_test.sh SOURCE_DIR INIPICK_BINARY
 set -uo pipefail
 src=$1
@@ -77,20 +78,26 @@ fi
 expect_eq "examples/service.ini parses" "database${nl}http${nl}logging" \
   "$(inipick -f "$src/examples/service.ini" -q sections 2>&1)"
 
-# The README's INI sample reads as the text around it says.
-awk '/^```ini$/ { on = 1; next } /^```/ { on = 0 } on' "$src/README.md" >readme.ini
-expect_eq "the README's INI sample" "empty=
+# The INI sample of docs/INI-FORMAT.md reads as the text around it says.
+awk '/^```ini$/ { on = 1; next } /^```/ { on = 0 } on' "$src/docs/INI-FORMAT.md" >format.ini
+expect_eq "the INI format page's sample" "empty=
 key=value
 long=first part        continued, leading blanks and all
-path=C:\\tools\\bin" "$(inipick -f readme.ini -s 'section name' -l 2>&1)"
-expect_eq "the README's INI sample, before the first header" \
+path=C:\\tools\\bin" "$(inipick -f format.ini -s 'section name' -l 2>&1)"
+expect_eq "the INI format page's sample, before the first header" \
   "top=defaults before the first header   ; not a comment: part of the value" \
-  "$(inipick -f readme.ini -s '' -l 2>&1)"
+  "$(inipick -f format.ini -s '' -l 2>&1)"
 
-# README: commands in ```console blocks, after "$ ", run from the top of the
-# tree and print what follows them.
-awk '/^```console$/ { on = 1; next } /^```/ { if (on) print ""; on = 0; next } on' \
-  "$src/README.md" >readme.txt
-run_transcript README "$src" <readme.txt
+# Commands in ```console blocks, after "$ ", run from the top of the tree and
+# print what follows them: in the README, which must hold some, and in every
+# page of docs/ that holds such a block.
+transcript() {
+  awk '/^```console$/ { on = 1; next } /^```/ { if (on) print ""; on = 0; next } on' "$src/$1"
+}
+run_transcript README.md "$src" < <(transcript README.md)
+for page in "$src"/docs/*.md; do
+  page=${page#"$src/"}
+  grep -qx '```console' "$src/$page" && run_transcript "$page" "$src" < <(transcript "$page")
+done
 
 finish
