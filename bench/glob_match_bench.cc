@@ -2,7 +2,8 @@
 // The own glob matcher against the C library's fnmatch on the kind of
 // globs and names the fuzzer makes, in the C locale and in C.UTF-8; and
 // its time on "*a*a*...*b" against "aaa...", which must grow with pattern
-// times name (fnmatch's grows exponentially with the stars).
+// times name (fnmatch's grows exponentially with the stars); and on a run
+// of "[" that a class's "]" leaves unterminated, the bracket's worst case.
 #include <fnmatch.h>
 
 #include <benchmark/benchmark.h>
@@ -80,10 +81,29 @@ void BM_GlobOneStar(benchmark::State& state) {
   star_run<true>(state, pattern);
 }
 
+// "*", range(0) times "[", "[:alpha:]y" against range(1) times "[": each
+// "[" is unterminated, found so only after reading the run to its end.
+void BM_GlobBrackets(benchmark::State& state) {
+  const std::string pattern =
+      "*" + std::string(static_cast<std::size_t>(state.range(0)), '[') + "[:alpha:]y";
+  const std::string name(static_cast<std::size_t>(state.range(1)), '[');
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(inipick::port::glob_match(pattern.c_str(), name.c_str(), false));
+  }
+  state.SetComplexityN(state.range(0) * state.range(1));
+}
+
 // Stars k against names of 8k letters, k doubling: time linear in k times
 // name shows as four times the time per step.
 void doubling_sizes(benchmark::internal::Benchmark* b) {
   for (int k = 8; k <= 128; k *= 2) b->Args({k, 8 * k});
+  b->Complexity(benchmark::oN);
+}
+
+// A run of n "[" against 2n of them, n doubling: linear shows as four
+// times the time per step, as for the stars.
+void bracket_sizes(benchmark::internal::Benchmark* b) {
+  for (int n = 64; n <= 1024; n *= 2) b->Args({n, 2 * n});
   b->Complexity(benchmark::oN);
 }
 
@@ -96,3 +116,4 @@ BENCHMARK_CAPTURE(BM_GlobFnmatch, utf8, "C.UTF-8");
 BENCHMARK(BM_GlobStars)->Apply(doubling_sizes);
 BENCHMARK(BM_GlobStarsFnmatch)->Args({4, 16})->Args({6, 24})->Args({8, 32})->Args({10, 40});
 BENCHMARK(BM_GlobOneStar)->Apply(doubling_sizes);
+BENCHMARK(BM_GlobBrackets)->Apply(bracket_sizes);

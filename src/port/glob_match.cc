@@ -1,18 +1,9 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// The answers are glibc 2.36's, found by running it, but for its accidents.
-//
-// Invalid UTF-8: when the pattern or the name is not well-formed UTF-8
-// (overlong forms, surrogates and code points past U+10FFFF included), both
-// are matched byte by byte, as glibc does: a name that is no text in the
-// locale still matches itself. Unlike glibc, a failed match of well-formed
-// text is not tried again byte by byte ("??" does not match "é"), ranges
-// compare code points past U+00FF too, and sequences past U+10FFFF are not
-// characters.
-//
-// Where glibc's answer depends on what it has matched so far (a range cut
-// short by the end of the pattern, a range ending in "[:" or "[=", a "[="
-// that names no one character), the rule is the one it keeps otherwise: an
-// unterminated "[" is itself, and such a "[" a plain character.
+// The answers are glibc 2.36's, found by running it, but for the
+// differences glob_match.h lists. Invalid UTF-8 (overlong forms,
+// surrogates and code points past U+10FFFF included) in the pattern or the
+// name makes both bytes, as in glibc: a name that is no text in the locale
+// still matches itself.
 #include "port/glob_match.h"
 
 #include <cctype>
@@ -22,6 +13,8 @@
 #include <cwchar>
 #include <cwctype>
 #include <iterator>
+#include <memory>
+#include <new>
 
 namespace inipick::port {
 namespace {
@@ -149,57 +142,30 @@ bool in_class(char_class k, std::uint32_t c) noexcept {
   return Utf8 ? wide_in_class(k, c) : byte_in_class(k, static_cast<int>(c));
 }
 
-enum class outcome { matched, unmatched, unterminated, invalid };
+// Past this many letters after "[:" glibc gives up on the pattern.
+constexpr std::size_t longest_class_name = 2047;
 
-struct bracket_answer {
-  outcome what;
-  const byte* next;  // past the closing "]", when matched or unmatched
+enum class step { member, close, end, invalid };
+
+// One member of a bracket expression: a class, or the characters from low
+// to high.
+struct member {
+  bool is_class = false;
+  char_class k{};
+  std::uint32_t low = 0;
+  std::uint32_t high = 0;
 };
 
-// Where the last "]" and the last unescaped "[." of the pattern stand: a
-// bracket expression with no "]" after it is unterminated, or invalid for a
-// "[." in it, known without reading to the end each time a star retries.
-// The last search for the ":]" of a "[:" is kept too: it answers every
-// "[:" up to where it ended, so that a run of them is read once per pass.
-struct pattern_ends {
-  const byte* last_close = nullptr;
-  const byte* last_symbol = nullptr;
-  const byte* searched_from = nullptr;
-  const byte* searched_to = nullptr;  // the ":" of ":]", or the byte that ended the search
-  bool class_closed = false;
-};
-
-pattern_ends find_ends(const byte* p) noexcept {
-  pattern_ends e;
-  for (; *p != 0; ++p) {
-    if (*p == ']') e.last_close = p;
-    if (*p == '[' && p[1] == '.') e.last_symbol = p;
-    if (*p == '\\' && p[1] != 0) ++p;
-  }
-  return e;
-}
-
-// Where the name of a "[:", "[=" or "[." at p ends, before its ":]", "=]"
-// or ".]"; null when p starts none of them closed so. "[:" is not closed
-// past a backslash; "[=" and "[." name one character.
+// A "[.c.]" of one character at p, its end in end; false for any other "[.".
 template <bool Utf8>
-const byte* term_end(const byte* p, pattern_ends& e) noexcept {
-  if (p[0] != '[') return nullptr;
-  const byte kind = p[1];
-  if (kind == ':') {
-    const byte* from = p + 2;
-    if (e.searched_from == nullptr || from < e.searched_from || from > e.searched_to) {
-      const byte* q = from;
-      while (*q != 0 && *q != '\\' && (q[0] != ':' || q[1] != ']')) ++q;
-      e.searched_from = from;
-      e.searched_to = q;
-      e.class_closed = *q == ':';
-    }
-    return e.class_closed ? e.searched_to : nullptr;
-  }
-  if ((kind != '=' && kind != '.') || p[2] == 0) return nullptr;
-  const byte* q = p + 2 + read<Utf8>(p + 2).size;
-  return q[0] == kind && q[1] == ']' ? q : nullptr;
+bool read_symbol(const byte* p, std::uint32_t& value, const byte*& end) noexcept {
+  if (p[2] == 0) return false;
+  const character c = read<Utf8>(p + 2);
+  const byte* q = p + 2 + c.size;
+  if (q[0] != '.' || q[1] != ']') return false;
+  value = c.value;
+  end = q + 2;
+  return true;
 }
 
 // A character of a bracket expression, maybe escaped, at p; false at the
@@ -214,74 +180,136 @@ bool read_plain(const byte*& p, std::uint32_t& value) noexcept {
   return true;
 }
 
-// Whether the bracket expression at p (just past its "[") holds c.
+// Reads the member of a bracket expression at p into m and moves p past it;
+// otherwise leaves p where the expression closes, ends or turns invalid. As
+// in glibc, "[:" starts a class only when letters below "z" run to ":]",
+// and "[=" an equivalence class only as "[=c=]": else the "[" is a member.
 template <bool Utf8>
-bracket_answer match_bracket(const byte* p, std::uint32_t c, pattern_ends& e) noexcept {
-  constexpr bracket_answer invalid = {outcome::invalid, nullptr};
-  constexpr bracket_answer unterminated = {outcome::unterminated, nullptr};
-  const bool negated = *p == '!' || *p == '^';
-  if (negated) ++p;
-  bool found = false;
-  for (bool first = true;; first = false) {
-    if (*p == 0) return unterminated;
-    if (*p == ']' && !first)
-      return {found != negated ? outcome::matched : outcome::unmatched, p + 1};
-    std::uint32_t low = 0;
-    if (const byte* end = term_end<Utf8>(p, e)) {
-      const byte* name = p + 2;
-      const byte kind = p[1];
-      p = end + 2;
-      if (kind == ':') {
-        char_class k{};
-        if (!find_class(name, static_cast<std::size_t>(end - name), k)) return invalid;
-        found = found || in_class<Utf8>(k, c);
-        continue;
-      }
-      low = read<Utf8>(name).value;
-      if (kind == '=') {
-        found = found || c == low;
-        continue;
-      }
-    } else if (p[0] == '[' && p[1] == '.') {
-      return invalid;  // unlike "[:" and "[=", never a plain "["
-    } else if (!read_plain<Utf8>(p, low)) {
-      return unterminated;
+step next_member(const byte*& p, bool first, member& m) noexcept {
+  const byte* q = p;
+  if (*q == 0) return step::end;
+  if (*q == ']' && !first) return step::close;
+  m = member{};
+  if (q[0] == '[' && q[1] == ':') {
+    const byte* name = q + 2;
+    const byte* e = name;
+    while (*e >= 'a' && *e < 'z') {
+      if (static_cast<std::size_t>(++e - name) > longest_class_name) return step::invalid;
     }
-    if (*p != '-' || p[1] == ']' || p[1] == 0) {
-      found = found || c == low;
-      continue;
+    if (e[0] == ':' && e[1] == ']') {
+      if (!find_class(name, static_cast<std::size_t>(e - name), m.k)) return step::invalid;
+      m.is_class = true;
+      p = e + 2;
+      return step::member;
     }
-    ++p;
-    std::uint32_t high = 0;
-    if (p[0] == '[' && p[1] == '.') {
-      const byte* end = term_end<Utf8>(p, e);
-      if (end == nullptr) return invalid;
-      high = read<Utf8>(p + 2).value;
-      p = end + 2;
-    } else if (!read_plain<Utf8>(p, high)) {
-      return unterminated;
-    }
-    found = found || (low <= c && c <= high);
   }
+  if (q[0] == '[' && q[1] == '=' && q[2] != 0) {
+    const byte* e = q + 2 + read<Utf8>(q + 2).size;
+    if (e[0] == '=' && e[1] == ']') {
+      m.low = m.high = read<Utf8>(q + 2).value;
+      p = e + 2;
+      return step::member;
+    }
+  }
+  if (q[0] == '[' && q[1] == '.') {
+    if (!read_symbol<Utf8>(q, m.low, q)) return step::invalid;
+  } else if (!read_plain<Utf8>(q, m.low)) {
+    return step::end;
+  }
+  m.high = m.low;
+  if (q[0] == '-' && q[1] != ']' && q[1] != 0) {
+    ++q;
+    if (q[0] == '[' && q[1] == '.') {
+      if (!read_symbol<Utf8>(q, m.high, q)) return step::invalid;
+    } else if (!read_plain<Utf8>(q, m.high)) {
+      return step::end;
+    }
+  }
+  p = q;
+  return step::member;
 }
+
+template <bool Utf8>
+bool holds(const member& m, std::uint32_t c) noexcept {
+  return m.is_class ? in_class<Utf8>(m.k, c) : m.low <= c && c <= m.high;
+}
+
+// Where each bracket expression closes, remembered for every member it
+// was found from: a star retry, or a run of unterminated "[" whose members
+// go on alike, then reads no member twice. Without the memory (allocation
+// failed) the answers are the same, only slower.
+class bracket_ends {
+ public:
+  explicit bracket_ends(const byte* pattern) noexcept : pattern_(pattern) {}
+
+  // Where the expression whose members go on at q closes: at a "]", or at
+  // the end of the pattern (step::end), or at an invalid member.
+  template <bool Utf8>
+  step find(const byte* q, const byte*& close) noexcept {
+    if (!tried_) {
+      tried_ = true;
+      memo_.reset(new (std::nothrow) std::size_t[std::strlen(pattern_as_chars()) + 1]());
+    }
+    const byte* r = q;
+    std::size_t found = 0;
+    member m;
+    for (;;) {
+      if (memo_ && (found = memo_[offset(r)]) != 0) break;
+      const step st = next_member<Utf8>(r, false, m);
+      if (st == step::member) continue;
+      found = st == step::end ? at_end : st == step::invalid ? invalid : offset(r) + closed;
+      break;
+    }
+    for (const byte* w = q; memo_ && w != r; next_member<Utf8>(w, false, m))
+      memo_[offset(w)] = found;
+    if (found == at_end) return step::end;
+    if (found == invalid) return step::invalid;
+    close = pattern_ + (found - closed);
+    return step::close;
+  }
+
+ private:
+  std::size_t offset(const byte* p) const noexcept {
+    return static_cast<std::size_t>(p - pattern_);
+  }
+  const char* pattern_as_chars() const noexcept { return reinterpret_cast<const char*>(pattern_); }
+
+  // In the memory: 0 for not yet known, then these, or "closed" past the
+  // offset of the "]".
+  static constexpr std::size_t at_end = 1;
+  static constexpr std::size_t invalid = 2;
+  static constexpr std::size_t closed = 3;
+
+  const byte* pattern_;
+  std::unique_ptr<std::size_t[]> memo_;
+  bool tried_ = false;
+};
+
+enum class outcome { matched, unmatched, invalid };
 
 // Whether the one element at *p matches c, and where the next one starts.
 template <bool Utf8>
-outcome match_element(const byte*& p, character c, const byte* s, pattern_ends& e) noexcept {
+outcome match_element(const byte*& p, character c, const byte* s, bracket_ends& ends) noexcept {
   switch (*p) {
     case '?': ++p; return outcome::matched;
     case '[': {
-      if (e.last_close == nullptr || e.last_close < p + 2) {
-        if (e.last_symbol != nullptr && e.last_symbol > p) return outcome::invalid;
-        break;  // unterminated: an ordinary "["
+      const byte* first = p + 1;
+      const bool negated = *first == '!' || *first == '^';
+      if (negated) ++first;
+      const byte* rest = first;
+      member m;
+      step st = *first == ']' ? next_member<Utf8>(rest, true, m) : step::member;
+      const byte* close = nullptr;
+      if (st == step::member) st = ends.find<Utf8>(rest, close);
+      if (st == step::invalid) return outcome::invalid;
+      if (st == step::end) break;  // unterminated: an ordinary "["
+      bool found = false;
+      for (const byte* q = first; q != close;) {
+        next_member<Utf8>(q, q == first, m);
+        found = found || holds<Utf8>(m, c.value);
       }
-      const bracket_answer a = match_bracket<Utf8>(p + 1, c.value, e);
-      if (a.what == outcome::invalid) return a.what;
-      if (a.what != outcome::unterminated) {
-        p = a.next;
-        return a.what;
-      }
-      break;
+      p = close + 1;
+      return found != negated ? outcome::matched : outcome::unmatched;
     }
     case '\\': ++p; break;  // a final one escapes the NUL, which no character equals
     default: break;
@@ -297,7 +325,7 @@ outcome match_element(const byte*& p, character c, const byte* s, pattern_ends& 
 // what a later star takes anyway.
 template <bool Utf8>
 bool match(const byte* p, const byte* s) noexcept {
-  pattern_ends ends = find_ends(p);
+  bracket_ends ends(p);
   const byte* star_p = nullptr;
   const byte* star_s = nullptr;
   for (;;) {

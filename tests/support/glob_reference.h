@@ -9,10 +9,14 @@
 // a range cut short by the end of the pattern ("[a-"), a range ending in
 // "[:" or "[=", or a "[=" that does not name one character: the own matcher
 // takes an unterminated "[" as itself, and such a "[" as a plain one.
+// And once a member has matched, glibc skips the rest of the bracket
+// expression without reading it: an unknown class name or a "[." that
+// names no one character there still lets it match.
 #pragma once
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <string_view>
 
 #include "port/glob_match.h"
@@ -35,6 +39,27 @@ inline bool glibc_brackets_differ(std::string_view pattern) {
     if ((i > 0 && pattern[i - 1] == '-') ||
         pattern.substr(std::min(i + 2 + size, pattern.size()), 2) != "=]")
       return true;
+  }
+  return false;
+}
+
+// Whether the pattern holds a member glibc finds invalid only when it reads
+// it: "[:" and letters to ":]" naming no class, or a "[." that is not
+// "[.c.]" for one character.
+inline bool glibc_skips_invalid(std::string_view pattern) {
+  static constexpr std::string_view classes[] = {"alnum", "alpha", "blank", "cntrl",
+                                                 "digit", "graph", "lower", "print",
+                                                 "punct", "space", "upper", "xdigit"};
+  for (std::size_t i = pattern.find("[:"); i != pattern.npos; i = pattern.find("[:", i + 1)) {
+    const std::size_t end = pattern.find_first_not_of("abcdefghijklmnopqrstuvwxy", i + 2);
+    if (end == pattern.npos || pattern.substr(end, 2) != ":]") continue;
+    const std::string_view name = pattern.substr(i + 2, end - i - 2);
+    if (std::find(std::begin(classes), std::end(classes), name) == std::end(classes)) return true;
+  }
+  for (std::size_t i = pattern.find("[."); i != pattern.npos; i = pattern.find("[.", i + 1)) {
+    const auto lead = static_cast<unsigned char>(i + 2 < pattern.size() ? pattern[i + 2] : 0);
+    const std::size_t size = lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : lead >= 0xc0 ? 2 : 1;
+    if (pattern.substr(std::min(i + 2 + size, pattern.size()), 2) != ".]") return true;
   }
   return false;
 }
@@ -69,6 +94,7 @@ bool glob_agrees(const char* pattern, const char* name, bool utf8, Fnmatch real_
   const bool reference = real_fnmatch(pattern, name, 0) == 0;
   const bool own = port::glob_match(pattern, name, utf8);
   if (glibc_brackets_differ(pattern)) return true;
+  if (reference && !own && glibc_skips_invalid(pattern)) return true;
   if (!utf8) return own == reference;
   if (glibc_utf8_differs(pattern, name)) return true;
   return reference == (own || port::glob_match(pattern, name, false));
