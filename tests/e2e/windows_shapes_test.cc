@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // Input as Windows shapes it: a program path with backslashes and ".EXE",
-// a Ctrl-Z byte quoted for the shell (the plain cases of CR LF, Ctrl-Z and
-// names outside ASCII are in ini_format_test.cc and options_test.cc).
+// a Ctrl-Z byte quoted for the shell, a long option after letters, which
+// one getopt refused (the plain cases of CR LF, Ctrl-Z and names outside
+// ASCII are in ini_format_test.cc and options_test.cc).
 #include "e2e_case.h"
 
 namespace inipick::e2e {
@@ -23,6 +24,7 @@ e2e_case named(const std::string& argv0, const std::string& windows_name) {
 }
 
 INIPICK_E2E_CASES(WindowsShapes) = {
+    prints("LongOptionAfterLettersInOneWord", "-x-help", usage_text),
     reads("CtrlZValueQuoted", "-S -N -s s a", crlf_ini,
           "a='x\x1A"
           "y'\n"),
