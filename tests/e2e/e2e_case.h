@@ -212,13 +212,18 @@ inline e2e_case with_env(const std::vector<std::string>& env, const e2e_case& c)
 }
 inline e2e_case in_utf8(const e2e_case& c) { return with_env({"LC_ALL=C.UTF-8"}, c); }
 // With no locale named, or one it does not have, glibc stays in "C"; musl
-// takes C.UTF-8 for any name but C and POSIX, and for none, printing out.
+// takes C.UTF-8 for any name but C and POSIX, and for none, printing out;
+// Windows takes UTF-8 for none.
 inline e2e_case unknown_locale(const std::vector<std::string>& env, const std::string& out,
                                const e2e_case& c) {
   e2e_case u = with_env(env, c);
   u.elsewhere.push_back({.libc = "musl",
                          .why = "musl's setlocale takes any name, and none, for C.UTF-8",
                          .out = out});
+  if (env.empty()) {
+    u.elsewhere.push_back(
+        {.libc = "windows", .why = "Windows takes UTF-8 where no locale is named", .out = out});
+  }
   return u;
 }
 inline e2e_case with_stdin(const std::string& text, const e2e_case& c) {
