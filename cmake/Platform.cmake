@@ -13,7 +13,8 @@ check_cxx_symbol_exists(__fpurge "stdio.h;stdio_ext.h" INIPICK_HAVE___FPURGE)
 check_cxx_symbol_exists(fpurge "stdio.h" INIPICK_HAVE_FPURGE)
 # Globs: the C library's fnmatch, else the program's own matcher.
 check_cxx_symbol_exists(fnmatch "fnmatch.h" INIPICK_HAVE_FNMATCH)
-# The hash key's sources, in the order random_bytes_posix.cc tries them.
+# The hash key's source: random_bytes_posix.cc is built for the first of
+# these the C library has, and calls that one alone.
 check_cxx_symbol_exists(getentropy "unistd.h;sys/random.h" INIPICK_HAVE_GETENTROPY)
 check_cxx_symbol_exists(getrandom "sys/random.h" INIPICK_HAVE_GETRANDOM)
 check_cxx_symbol_exists(arc4random_buf "stdlib.h" INIPICK_HAVE_ARC4RANDOM_BUF)
