@@ -21,7 +21,8 @@ if(INIPICK_TEST_NULL_DEVICE_DISCARD)
 endif()
 # Globs: the C library's fnmatch, else the program's own matcher.
 check_cxx_symbol_exists(fnmatch "fnmatch.h" INIPICK_HAVE_FNMATCH)
-# The hash key's sources, in the order random_bytes_posix.cc tries them.
+# The hash key's source: random_bytes_posix.cc is built for the first of
+# these the C library has, and calls that one alone.
 check_cxx_symbol_exists(getentropy "unistd.h;sys/random.h" INIPICK_HAVE_GETENTROPY)
 check_cxx_symbol_exists(getrandom "sys/random.h" INIPICK_HAVE_GETRANDOM)
 check_cxx_symbol_exists(arc4random_buf "stdlib.h" INIPICK_HAVE_ARC4RANDOM_BUF)
@@ -30,10 +31,45 @@ check_cxx_symbol_exists(arc4random_buf "stdlib.h" INIPICK_HAVE_ARC4RANDOM_BUF)
 # which Zig's, for one, lacks.
 check_include_file_cxx(cpuid.h INIPICK_HAVE_CPUID_H)
 
+# A getopt that reads "-x-help" otherwise than as option 'x', then option
+# '-' with "help" (mingw-w64's refuses "-" after other letters), or "--help"
+# otherwise than as option '-' with "help", is replaced by the program's
+# own, src/port/getopt.cc.
+if(INIPICK_TEST_BSD_GETOPT)
+  set(INIPICK_OWN_GETOPT OFF)
+elseif(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR AND NOT DEFINED INIPICK_OWN_GETOPT)
+  message(STATUS "Cannot run target programs: assuming the C library's getopt reads "
+                 "\"-x-help\" as POSIX does (set INIPICK_OWN_GETOPT=ON where it does not)")
+  set(INIPICK_OWN_GETOPT OFF CACHE BOOL "Whether the program's own getopt replaces the C library's")
+elseif(NOT DEFINED INIPICK_OWN_GETOPT)
+  check_cxx_source_runs([=[
+    #include <string.h>
+    #include <unistd.h>
+    int main() {
+      char program[] = "x", grouped[] = "-x-help", alone[] = "--help";
+      char* argv[] = {program, grouped, alone, nullptr};
+      opterr = 0;
+      if (getopt(3, argv, "x-:") != 'x') return 1;
+      for (int i = 0; i < 2; ++i) {
+        if (getopt(3, argv, "x-:") != '-' || strcmp(optarg, "help") != 0) return 1;
+      }
+      return getopt(3, argv, "x-:") == -1 && optind == 3 ? 0 : 1;
+    }]=] INIPICK_LIBC_GETOPT_READS_GROUPED_HYPHEN)
+  if(INIPICK_LIBC_GETOPT_READS_GROUPED_HYPHEN)
+    set(INIPICK_OWN_GETOPT OFF CACHE BOOL "Whether the program's own getopt replaces the C library's")
+  else()
+    set(INIPICK_OWN_GETOPT ON CACHE BOOL "Whether the program's own getopt replaces the C library's")
+  endif()
+endif()
+
 if(INIPICK_TEST_BSD_GETOPT)
   # The getopt linked in for the tests is the BSD one, as on FreeBSD and
   # macOS: it has optreset and does not permute.
   set(INIPICK_HAVE_OPTRESET ON)
+  set(INIPICK_GETOPT_PERMUTES OFF)
+elseif(INIPICK_OWN_GETOPT)
+  # The own getopt resets at optind = 0 and never permutes.
+  set(INIPICK_HAVE_OPTRESET OFF)
   set(INIPICK_GETOPT_PERMUTES OFF)
 else()
   check_cxx_symbol_exists(optreset "unistd.h;getopt.h" INIPICK_HAVE_OPTRESET)
@@ -66,8 +102,9 @@ endif()
 
 foreach(flag INIPICK_HAVE_FWRITE_UNLOCKED INIPICK_HAVE_PUTC_UNLOCKED INIPICK_HAVE_FERROR_UNLOCKED
              INIPICK_HAVE___FPURGE INIPICK_HAVE_FPURGE INIPICK_HAVE_FNMATCH
-             INIPICK_HAVE_OPTRESET INIPICK_GETOPT_PERMUTES INIPICK_HAVE_GETENTROPY
-             INIPICK_HAVE_GETRANDOM INIPICK_HAVE_ARC4RANDOM_BUF INIPICK_HAVE_CPUID_H)
+             INIPICK_HAVE_OPTRESET INIPICK_GETOPT_PERMUTES INIPICK_OWN_GETOPT
+             INIPICK_HAVE_GETENTROPY INIPICK_HAVE_GETRANDOM INIPICK_HAVE_ARC4RANDOM_BUF
+             INIPICK_HAVE_CPUID_H)
   if(${flag})
     set(${flag}_01 1)
   else()

@@ -2,8 +2,6 @@
 // The option switch.
 #include "cli/options.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -12,14 +10,15 @@
 #include "cli/backend_table.h"
 #include "cli/run.h"
 #include "cli/usage.h"
+#include "port/getopt.h"
 #include "port/port.h"
 
 namespace inipick {
 namespace {
 
-// "-:" lets a long option that follows letters in one word ("-V-help")
-// through as option '-'; whole words are read before getopt. The "+" is for
-// a getopt that would otherwise read options after the first operand.
+// "-:" reads a long option as option '-' with the rest of the word as its
+// argument, alone ("--help") or after letters ("-V-help"). The "+" is for a
+// getopt that would otherwise read options after the first operand.
 constexpr const char* plus_options = "+cf:hLlm:NnOP:p:q:Ss:Tt:xV-:";
 constexpr const char* option_string = port::getopt_permutes ? plus_options : plus_options + 1;
 
@@ -27,16 +26,7 @@ constexpr const char* option_string = port::getopt_permutes ? plus_options : plu
 // option '-', since the option string holds one. It can only be next when
 // getopt is between words.
 bool at_lone_hyphen(int argc, char* argv[]) {
-  return optind < argc && std::strcmp(argv[optind], "-") == 0;
-}
-
-// A word that is a long option is read here, before getopt sees it: a
-// getopt derived from OpenBSD's (mingw-w64's) refuses "-" followed by more
-// letters, "-:" or not. Again only between words.
-bool at_long_option(int argc, char* argv[]) {
-  if (optind <= 0 || optind >= argc) return false;
-  const char* word = argv[optind];
-  return word[0] == '-' && word[1] == '-' && word[2] != '\0';
+  return port::optind < argc && std::strcmp(argv[port::optind], "-") == 0;
 }
 
 void read_query(settings& s, std::string_view word) {
@@ -66,39 +56,35 @@ void read_long_option(info_requests& info, std::string_view word) {
 option_result read_options(run& r, int argc, char* argv[]) {
   settings& s = r.settings;
   option_result result;
-  opterr = 1;
+  port::opterr = 1;
   for (int c; !at_lone_hyphen(argc, argv);) {
-    if (at_long_option(argc, argv)) {
-      read_long_option(result.info, argv[optind++] + 2);
-      continue;
-    }
-    if ((c = getopt(argc, argv, option_string)) == -1) break;
+    if ((c = port::getopt(argc, argv, option_string)) == -1) break;
     switch (c) {
       case 'c': s.check_only = true; break;
-      case 'f': s.file_name = optarg; break;
+      case 'f': s.file_name = port::optarg; break;
       case 'h': result.info.usage = true; break;
       case 'L': s.names_are_patterns = s.show_name = true; break;
       case 'l': s.list_all = s.show_name = true; break;
-      case 'm': s.value_pattern = optarg; break;
+      case 'm': s.value_pattern = port::optarg; break;
       case 'N': result.name_always = true; break;
       case 'n': result.name_never = true; break;
       case 'O': s.override = true; break;
-      case 'P': s.postfix = optarg; break;
-      case 'p': s.prefix = optarg; break;
-      case 'q': read_query(s, optarg); break;
+      case 'P': s.postfix = port::optarg; break;
+      case 'p': s.prefix = port::optarg; break;
+      case 'q': read_query(s, port::optarg); break;
       case 'S': s.shell_quote = true; break;
-      case 's': s.section.emplace(optarg); break;
+      case 's': s.section.emplace(port::optarg); break;
       case 'T': result.info.backends = true; break;
-      case 't': backend_select(r, optarg); break;
+      case 't': backend_select(r, port::optarg); break;
       case 'x': s.regex_mode = true; break;
       case 'V': result.info.version = true; break;
-      case '-': read_long_option(result.info, optarg); break;
+      case '-': read_long_option(result.info, port::optarg); break;
       default:  // getopt has printed its diagnostic
         std::fwrite(usage_text.data(), 1, usage_text.size(), r.err);
         throw fatal_error(1, "");
     }
   }
-  result.first_argument = optind;
+  result.first_argument = port::optind;
   return result;
 }
 

@@ -3,6 +3,8 @@
 // from Unix on every system, and whether its characters are UTF-8.
 #pragma once
 
+#include <string_view>
+
 namespace inipick::port {
 
 // Sets the locale from LC_ALL, LC_CTYPE and LANG; whether its code set is
@@ -10,8 +12,12 @@ namespace inipick::port {
 bool set_locale_from_environment() noexcept;
 
 // Whether a code set name, as nl_langinfo(CODESET) gives it, means UTF-8
-// (exact spellings only).
-[[nodiscard]] bool codeset_is_utf8(const char* codeset) noexcept;
+// (exact spellings only). Inline: only the POSIX systems need it.
+[[nodiscard]] inline bool codeset_is_utf8(const char* codeset) noexcept {
+  if (codeset == nullptr) return false;
+  const std::string_view name(codeset);
+  return name == "UTF-8" || name == "UTF8" || name == "utf-8" || name == "utf8";
+}
 
 // What a C runtime that does not read the variables itself (Windows')
 // should be told to use.
@@ -23,8 +29,9 @@ enum class locale_choice {
 
 // The first of LC_ALL, LC_CTYPE and LANG that is set and not empty
 // decides: a UTF-8 code set ("xx_YY.UTF-8", ".utf8", any case), C or
-// POSIX; anything else, or none, leaves the user default. A null pointer is
-// a variable that is not set.
+// POSIX; anything else leaves the user default. None at all (cmd,
+// PowerShell) is UTF-8. A null pointer is a variable that is not set.
+// Built into the program on Windows only; the tests build it everywhere.
 [[nodiscard]] locale_choice choose_locale(const char* lc_all, const char* lc_ctype,
                                           const char* lang) noexcept;
 

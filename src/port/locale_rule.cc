@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: BSD-2-Clause
-// Reading locale names, the same on every system, so that the tests of the
-// rule Windows follows run everywhere.
+// The rule by which Windows is told its locale from the environment.
 #include <string_view>
 
 #include "port/locale.h"
@@ -20,20 +19,17 @@ bool same_ignoring_case(std::string_view a, std::string_view b) noexcept {
 
 }  // namespace
 
-bool codeset_is_utf8(const char* codeset) noexcept {
-  if (codeset == nullptr) return false;
-  const std::string_view name(codeset);
-  return name == "UTF-8" || name == "UTF8" || name == "utf-8" || name == "utf8";
-}
-
 locale_choice choose_locale(const char* lc_all, const char* lc_ctype, const char* lang) noexcept {
-  std::string_view name;
+  const char* chosen = nullptr;
   for (const char* value : {lc_all, lc_ctype, lang}) {
     if (value != nullptr && *value != '\0') {
-      name = value;
+      chosen = value;
       break;
     }
   }
+  // cmd and PowerShell set none: the arguments' UTF-8, not the ANSI code page.
+  if (chosen == nullptr) return locale_choice::utf8;
+  const std::string_view name(chosen);
   if (name == "C" || name == "POSIX") return locale_choice::c;
   // language_TERRITORY.codeset@modifier
   const std::size_t dot = name.find('.');

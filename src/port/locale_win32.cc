@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // Windows' C runtime ignores LC_ALL, LC_CTYPE and LANG: setlocale(LC_ALL,
 // "") gives the user's default whatever they say. Git Bash and MSYS2 set
-// them, so they are read here, by the rule of choose_locale(). Only the
+// them, so they are read here, by the rule of choose_locale(); where none
+// is set (cmd, PowerShell) the code set is UTF-8, as the arguments are
+// (process_start_win32.cc), not the ANSI code page. Only the
 // Universal C Runtime knows the UTF-8 code page; an older runtime keeps
 // the user default. It has no nl_langinfo: code page 65001 is UTF-8.
 #include <clocale>

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: BSD-2-Clause
 // Input as Windows shapes it: a program path with backslashes and ".EXE",
-// a Ctrl-Z byte quoted for the shell (the plain cases of CR LF, Ctrl-Z and
-// names outside ASCII are in ini_format_test.cc and options_test.cc).
+// a Ctrl-Z byte quoted for the shell, a path longer than MAX_PATH, a long
+// option after letters, which one getopt refused (the plain cases of CR
+// LF, Ctrl-Z and names outside ASCII are in ini_format_test.cc and
+// options_test.cc).
 #include "e2e_case.h"
 
 namespace inipick::e2e {
@@ -22,7 +24,15 @@ e2e_case named(const std::string& argv0, const std::string& windows_name) {
                  argv0 + ":", windows_name + ":", c);
 }
 
+// Three folders of 100 characters: 300 and more, relative, with "/".
+const std::string deep =
+    std::string(100, 'd') + '/' + std::string(100, 'e') + '/' + std::string(100, 'f');
+
 INIPICK_E2E_CASES(WindowsShapes) = {
+    prints("FileAtAPathOfMoreThan260Characters", {"-f", deep + "/t.ini", "-s", "s", "a"}, "x\n",
+           {{.name = deep, .is_directory = true},
+            {.name = deep + "/t.ini", .content = "[s]\na=x\n"}}),
+    prints("LongOptionAfterLettersInOneWord", "-x-help", usage_text),
     reads("CtrlZValueQuoted", "-S -N -s s a", crlf_ini,
           "a='x\x1A"
           "y'\n"),

@@ -32,8 +32,10 @@ struct choice_case {
 TEST(Locale, FirstVariableSetAndNotEmptyDecides) {
   using enum locale_choice;
   const choice_case cases[] = {
-      {nullptr, nullptr, nullptr, user_default},
-      {"", "", "", user_default},
+      // None set, as under cmd and PowerShell: UTF-8, like the arguments.
+      {nullptr, nullptr, nullptr, utf8},
+      {"", "", "", utf8},
+      {"", nullptr, "", utf8},
       // Code sets of UTF-8, in any case, with or without a modifier.
       {"en_US.UTF-8", nullptr, nullptr, utf8},
       {"de_DE.utf8", nullptr, nullptr, utf8},
