@@ -38,9 +38,15 @@ check_include_file_cxx(cpuid.h INIPICK_HAVE_CPUID_H)
 if(INIPICK_TEST_BSD_GETOPT)
   set(INIPICK_OWN_GETOPT OFF)
 elseif(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR AND NOT DEFINED INIPICK_OWN_GETOPT)
-  message(STATUS "Cannot run target programs: assuming the C library's getopt reads "
-                 "\"-x-help\" as POSIX does (set INIPICK_OWN_GETOPT=ON where it does not)")
-  set(INIPICK_OWN_GETOPT OFF CACHE BOOL "Whether the program's own getopt replaces the C library's")
+  # mingw-w64's is the one known to differ.
+  if(WIN32)
+    set(own ON)
+  else()
+    set(own OFF)
+  endif()
+  message(STATUS "Cannot run target programs: INIPICK_OWN_GETOPT=${own}, the answer for this "
+                 "system's usual C library")
+  set(INIPICK_OWN_GETOPT ${own} CACHE BOOL "Whether the program's own getopt replaces the C library's")
 elseif(NOT DEFINED INIPICK_OWN_GETOPT)
   check_cxx_source_runs([=[
     #include <string.h>
